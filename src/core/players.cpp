@@ -1,0 +1,96 @@
+#include "players.h"
+#include "recordfile.h"
+#include <QFileInfo>
+
+namespace core {
+
+qint16 caramboleTarget(Fixed moyenne, const ToernooiRec& t)
+{
+    // Exact product at scale 10^8, so boundaries such as 2.5 are not lost in a double.
+    const __int128 scale = __int128(Fixed::Scale) * Fixed::Scale;
+    const __int128 p = __int128(moyenne.raw) * t.carFactor.raw;
+    __int128 q = p / scale, r = p % scale;
+    if (r < 0) { r += scale; q -= 1; }   // floor
+    qint64 v;
+    switch (t.carAfronding) {
+    case 1:
+        // Nearest after adding 0.0000001 (10 at this scale).
+        v = roundHalfEven128(p + 10, scale);
+        break;
+    case 2:
+        v = qint64(r == 0 ? q : q + 1);
+        break;
+    case 3:
+        v = qint64(q);
+        break;
+    default:
+        return 0;
+    }
+    return qint16(v + t.carOptellen);
+}
+
+int countPlayersInPoule(const QString& spelersPath, int poule, int ronde)
+{
+    int n = 0;
+    RecordFile<SpelerRec>::scan(spelersPath, [&](const SpelerRec& s, qint64) {
+        if (s.poule == poule && s.ronde == ronde)
+            ++n;
+        return true;
+    });
+    return n;
+}
+
+LookupStatus findFirstPlayer(const QString& spelersPath, qint32 nummer, SpelerRec* found,
+                             SpelerRec* lastRead)
+{
+    if (!QFileInfo::exists(spelersPath))
+        return LookupStatus::FileMissing;
+    LookupStatus st = LookupStatus::NotInFile;
+    RecordFile<SpelerRec>::scan(spelersPath, [&](const SpelerRec& s, qint64) {
+        if (lastRead)
+            *lastRead = s;
+        if (s.nummer == nummer) {
+            if (found)
+                *found = s;
+            st = LookupStatus::Found;
+            return false;
+        }
+        return true;
+    });
+    return st;
+}
+
+QString playerFullName(const QString& spelersPath, qint32 nummer, SpelerRec* lastRead)
+{
+    SpelerRec s;
+    switch (findFirstPlayer(spelersPath, nummer, &s, lastRead)) {
+    case LookupStatus::FileMissing: return QStringLiteral("Bestaat niet !");
+    case LookupStatus::NotInFile: return QString();
+    case LookupStatus::Found: break;
+    }
+    return s.naam + QStringLiteral(", ") + s.voorletters;
+}
+
+QString playerName(const QString& spelersPath, qint32 nummer, SpelerRec* lastRead)
+{
+    SpelerRec s;
+    switch (findFirstPlayer(spelersPath, nummer, &s, lastRead)) {
+    case LookupStatus::FileMissing: return QStringLiteral("Bestaat niet !");
+    case LookupStatus::NotInFile: return QString();
+    case LookupStatus::Found: break;
+    }
+    return s.naam;
+}
+
+QString playerInitials(const QString& spelersPath, qint32 nummer, SpelerRec* lastRead)
+{
+    SpelerRec s;
+    switch (findFirstPlayer(spelersPath, nummer, &s, lastRead)) {
+    case LookupStatus::FileMissing: return QStringLiteral("??");
+    case LookupStatus::NotInFile: return QString();
+    case LookupStatus::Found: break;
+    }
+    return s.voorletters;
+}
+
+} // namespace core

@@ -1,0 +1,92 @@
+#pragma once
+// Record files without header: record k (from 1) starts at (k - 1) x length.
+// A trailing partial record is neither read nor cut off.
+#include <QByteArray>
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace core {
+
+// Whole records in a file of the given record length; 0 when it is missing.
+qint64 recordCount(const QString& path, int length);
+// Reads the whole file; false when it cannot be opened.
+bool readFileBytes(const QString& path, QByteArray* out);
+// Writes one record at record number k (from 1), creating the file when
+// missing; the rest of the file stays as it was.
+bool putRecordBytes(const QString& path, qint64 k, const QByteArray& bytes, int length);
+// Replaces the file atomically by the given bytes.
+bool replaceFile(const QString& path, const QByteArray& bytes);
+
+template <class R>
+struct RecordFile {
+    // Every whole record, in file order; empty when the file is missing.
+    static std::vector<R> readAll(const QString& path)
+    {
+        std::vector<R> out;
+        QByteArray all;
+        if (!readFileBytes(path, &all))
+            return out;
+        const qint64 n = all.size() / R::Length;
+        out.reserve(size_t(n));
+        for (qint64 k = 0; k < n; ++k)
+            out.push_back(R::fromBytes(all.constData() + k * R::Length));
+        return out;
+    }
+
+    // Calls visit(record, recordNumber) for each whole record; stops when it returns false.
+    static void scan(const QString& path, const std::function<bool(const R&, qint64)>& visit)
+    {
+        QByteArray all;
+        if (!readFileBytes(path, &all))
+            return;
+        const qint64 n = all.size() / R::Length;
+        for (qint64 k = 0; k < n; ++k)
+            if (!visit(R::fromBytes(all.constData() + k * R::Length), k + 1))
+                return;
+    }
+
+    static std::optional<R> read(const QString& path, qint64 k)
+    {
+        if (k < 1)
+            return std::nullopt;
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            return std::nullopt;
+        if (!f.seek((k - 1) * R::Length))
+            return std::nullopt;
+        QByteArray b = f.read(R::Length);
+        if (b.size() != R::Length)
+            return std::nullopt;
+        return R::fromBytes(b.constData());
+    }
+
+    static qint64 count(const QString& path) { return recordCount(path, R::Length); }
+
+    static bool write(const QString& path, qint64 k, const R& rec)
+    {
+        return putRecordBytes(path, k, rec.toBytes(), R::Length);
+    }
+
+    // Appends after the last whole record; returns its record number, or 0 on failure.
+    static qint64 append(const QString& path, const R& rec)
+    {
+        qint64 k = count(path) + 1;
+        return write(path, k, rec) ? k : 0;
+    }
+
+    // Rewrites the whole file with these records (deletions copy the rest).
+    static bool writeAll(const QString& path, const std::vector<R>& recs)
+    {
+        QByteArray all;
+        all.reserve(qsizetype(recs.size()) * R::Length);
+        for (const R& r : recs)
+            all.append(r.toBytes());
+        return replaceFile(path, all);
+    }
+};
+
+} // namespace core

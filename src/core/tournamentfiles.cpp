@@ -1,0 +1,90 @@
+#include "tournamentfiles.h"
+#include "recordfile.h"
+#include "text1252.h"
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
+namespace core {
+
+QString tournamentNumberText(int nummer)
+{
+    return QString::number(nummer).rightJustified(3, QLatin1Char('0'));
+}
+
+QString withTrailingSeparator(const QString& folder)
+{
+    QString f = QDir::fromNativeSeparators(folder);
+    while (f.size() > 1 && f.endsWith(QLatin1Char('/')))
+        f.chop(1);
+    if (!f.endsWith(QLatin1Char('/')))
+        f += QLatin1Char('/');
+    return f;
+}
+
+TournamentFileSet tournamentFileSet(const QString& map, const QString& naam, int nummer)
+{
+    const QString nnn = tournamentNumberText(nummer);
+    TournamentFileSet s;
+    s.map = withTrailingSeparator(map);
+    s.toernooi = naam + QStringLiteral("_ST") + nnn + QStringLiteral(".stt");
+    s.spelers = QStringLiteral("DataSpelers_ST") + nnn + QStringLiteral(".sts");
+    s.uitslag = QStringLiteral("DataUitslag_ST") + nnn + QStringLiteral(".stu");
+    s.poules = QStringLiteral("DataPoules_ST") + nnn + QStringLiteral(".stp");
+    s.planning = QStringLiteral("Planning_ST") + nnn + QStringLiteral(".sta");
+    return s;
+}
+
+int tournamentNumberFromFileName(const QString& settingsFileName)
+{
+    static const QRegularExpression re(QStringLiteral("_ST(\\d{3})\\.stt$"),
+                                       QRegularExpression::CaseInsensitiveOption);
+    auto m = re.match(settingsFileName);
+    return m.hasMatch() ? m.captured(1).toInt() : -1;
+}
+
+std::optional<LastTournament> readIni(const QString& iniPath)
+{
+    QByteArray all;
+    if (!readFileBytes(iniPath, &all))
+        return std::nullopt;
+    QString text = fromCp1252(all);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.size() < 2 || lines[0].trimmed().isEmpty() || lines[1].trimmed().isEmpty())
+        return std::nullopt;
+    return LastTournament{lines[0], lines[1]};
+}
+
+bool writeIni(const QString& iniPath, const LastTournament& last)
+{
+    QByteArray b = toCp1252(last.map) + "\r\n" + toCp1252(last.bestand) + "\r\n";
+    return replaceFile(iniPath, b);
+}
+
+QString readOrCreateClubnaam(const QString& path)
+{
+    if (auto rec = RecordFile<ClubnaamRec>::read(path, 1))
+        return rec->naam;
+    writeClubnaam(path, DefaultClubnaam);
+    return DefaultClubnaam;
+}
+
+bool writeClubnaam(const QString& path, const QString& naam)
+{
+    ClubnaamRec c;
+    c.naam = naam;
+    return RecordFile<ClubnaamRec>::write(path, 1, c);
+}
+
+std::optional<ToernooiRec> readToernooi(const QString& path)
+{
+    return RecordFile<ToernooiRec>::read(path, 1);
+}
+
+bool writeToernooi(const QString& path, const ToernooiRec& t)
+{
+    return RecordFile<ToernooiRec>::write(path, 1, t);
+}
+
+} // namespace core
