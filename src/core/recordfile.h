@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QString>
+#include <cstring>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -20,6 +21,31 @@ bool readFileBytes(const QString& path, QByteArray* out);
 bool putRecordBytes(const QString& path, qint64 k, const QByteArray& bytes, int length);
 // Replaces the file atomically by the given bytes.
 bool replaceFile(const QString& path, const QByteArray& bytes);
+// Streams the whole records of a file in chunks through one small buffer;
+// visit gets each record's bytes. False when the file cannot be opened.
+template <class Visit>
+bool scanRawRecords(const QString& path, int length, Visit&& visit)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || length <= 0)
+        return false;
+    const qint64 chunk = qMax<qint64>(1, 65536 / length) * length;
+    std::vector<char> buf(size_t(chunk + length));
+    qint64 carried = 0;   // bytes of a record split over two reads
+    for (;;) {
+        const qint64 n = f.read(buf.data() + carried, chunk);
+        if (n <= 0)
+            break;
+        const qint64 have = carried + n;
+        const qint64 whole = have / length * length;
+        for (qint64 off = 0; off < whole; off += length)
+            visit(buf.data() + off);
+        carried = have - whole;
+        if (carried > 0)
+            std::memmove(buf.data(), buf.data() + whole, size_t(carried));
+    }
+    return true;
+}
 
 template <class R>
 struct RecordFile {

@@ -166,28 +166,20 @@ Standings computeStandings(const QString& spelersPath, const QString& uitslagPat
                            int poule, int ronde, bool matchpunten)
 {
     Standings st;
-    QByteArray bytes;
-    if (!readFileBytes(spelersPath, &bytes))
-        return st;
     // Round and poule are tested on the raw bytes; only matching records are decoded.
     constexpr int spelerRonde = 31, spelerPoule = 33;
-    for (qsizetype off = 0; off + SpelerRec::Length <= bytes.size(); off += SpelerRec::Length) {
-        const char* p = bytes.constData() + off;
+    scanRawRecords(spelersPath, SpelerRec::Length, [&](const char* p) {
         if (qFromLittleEndian<qint16>(p + spelerRonde) == ronde && qFromLittleEndian<qint16>(p + spelerPoule) == poule)
             addPlayerRow(st, SpelerRec::fromBytes(p));
-    }
+    });
     if (st.rijen.empty())
         return st;
-    if (readFileBytes(uitslagPath, &bytes)) {
-        Accumulator acc(st);
-        constexpr int uitslagRonde = 8, uitslagPoule = 10;
-        for (qsizetype off = 0; off + UitslagRec::Length <= bytes.size(); off += UitslagRec::Length) {
-            const char* p = bytes.constData() + off;
-            if (qFromLittleEndian<qint16>(p + uitslagRonde) == ronde
-                && qFromLittleEndian<qint16>(p + uitslagPoule) == poule)
-                acc.add(UitslagRec::fromBytes(p));
-        }
-    }
+    Accumulator acc(st);
+    constexpr int uitslagRonde = 8, uitslagPoule = 10;
+    scanRawRecords(uitslagPath, UitslagRec::Length, [&](const char* p) {
+        if (qFromLittleEndian<qint16>(p + uitslagRonde) == ronde && qFromLittleEndian<qint16>(p + uitslagPoule) == poule)
+            acc.add(UitslagRec::fromBytes(p));
+    });
     finish(st, t, matchpunten);
     return st;
 }

@@ -1,0 +1,185 @@
+#include "shell.h"
+
+#include "app/frmHelp.h"
+#include "app/frmStart.h"
+#include "app/mdiHoofd.h"
+#include "app/modStootplanner.h"
+#include "core/format.h"
+#include "core/recordfile.h"
+#include "core/tournamentfiles.h"
+#include "platform/inputfields.h"
+#include "platform/msgbox.h"
+#include "platform/programfolder.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPointer>
+
+namespace modStootplanner {
+
+namespace {
+
+const QString CrLf = QStringLiteral("\r\n");
+const QString RestoreLine = QStringLiteral("of het bestand is beschadigd (gebruik dan Restore).");
+
+QString pathOf(TournamentFile f)
+{
+    switch (f) {
+    case FileToernooi: return PadToernooi();
+    case FileSpelers: return PadSpelers();
+    case FileUitslag: return PadUitslag();
+    case FilePoules: return PadPoules();
+    case FilePlanning: return PadPlanning();
+    }
+    return QString();
+}
+
+}  // namespace
+
+QString MissingFileMessage(TournamentFile file, CheckForm form)
+{
+    QStringList lines;
+    switch (file) {
+    case FileToernooi:
+        lines << QStringLiteral("Toernooibestand niet gevonden !")
+              << QStringLiteral("Plaats het bestand ") + BestandToernooi.trimmed() + QStringLiteral(" terug in de juiste map,")
+              << RestoreLine;
+        break;
+    case FileSpelers:
+        lines << QStringLiteral("Spelersbestand niet gevonden !")
+              << QStringLiteral("U heeft nog geen spelers aan het toernooi gekoppeld,") << RestoreLine;
+        break;
+    case FileUitslag:
+        lines << QStringLiteral("Uitslagenbestand niet gevonden !")
+              << QStringLiteral("U heeft nog geen uitslagen ingevoerd,") << RestoreLine;
+        break;
+    case FilePoules:
+        lines << QStringLiteral("Poulebestand niet gevonden !") << RestoreLine;
+        break;
+    case FilePlanning:
+        lines << QStringLiteral("Planningbestand niet gevonden !");
+        if (form == CheckForm::PlanningKey)
+            lines << QStringLiteral("U heeft nog geen planningen gemaakt,");
+        lines << RestoreLine;
+        break;
+    }
+    if (file == FileToernooi || file == FilePoules)
+        lines << (form == CheckForm::PouleChooser ? QStringLiteral("Sluit het geladen toernooi af !")
+                                                  : QStringLiteral("Het geladen toernooi wordt gesloten !"));
+    return lines.join(CrLf);
+}
+
+bool CheckTournamentFiles(int files, QWidget* caller, CheckForm form)
+{
+    static const TournamentFile order[] = {FileToernooi, FileSpelers, FileUitslag, FilePoules, FilePlanning};
+    for (TournamentFile f : order) {
+        if (!(files & f) || FileExists(pathOf(f)))
+            continue;
+        platform::MsgBox(MissingFileMessage(f, form), platform::vbCritical, MeldingTitel);
+        if ((f == FileToernooi || f == FilePoules) && form != CheckForm::PouleChooser)
+            CloseTournamentAndEnd(caller);
+        return false;
+    }
+    return true;
+}
+
+void CloseTournamentAndEnd(QWidget* caller)
+{
+    if (caller)
+        caller->close();
+    if (mdiHoofd* hoofd = mdiHoofd::instance())
+        hoofd->close();
+}
+
+void SetMenusBusy(int groep, bool bezig)
+{
+    if (mdiHoofd* hoofd = mdiHoofd::instance())
+        hoofd->setMenusBusy(groep, bezig);
+}
+
+void ShowCurrentRound()
+{
+    if (mdiHoofd* hoofd = mdiHoofd::instance())
+        hoofd->StatusBar1()->setPanelText(4, QStringLiteral("U bent in toernooironde: ") + core::signedNum(HuidigeRonde));
+}
+
+void ShowTournamentLoaded()
+{
+    mdiHoofd* hoofd = mdiHoofd::instance();
+    if (!hoofd)
+        return;
+    hoofd->StatusBar1()->setPanelText(1, Toernooi.naam.trimmed());
+    hoofd->StatusBar1()->setPanelText(2, Toernooi.subtitel.trimmed());
+    ShowCurrentRound();
+    hoofd->refreshTournamentState();
+}
+
+void SelectAllText(QLineEdit* field) { platform::SelectAllText(field); }
+
+void ShowHelp()
+{
+    QWidget* parent = QApplication::activeWindow();
+    if (!parent)
+        parent = mdiHoofd::instance();
+    frmHelp dlg(parent);
+    dlg.exec();
+}
+
+bool OpenTournament(const QString& settingsPath, bool meldFouten)
+{
+    const QFileInfo fi(settingsPath);
+    const QString map = core::withTrailingSeparator(fi.absolutePath());
+    const QString naam = fi.fileName();
+    auto meld = [&](const QString& tekst, int flags, const QString& titel) {
+        if (meldFouten)
+            platform::MsgBox(tekst, flags, titel);
+        return false;
+    };
+    if (ToernooiGeladen)
+        return false;
+    if (!fi.isFile())
+        return meld(QStringLiteral("Toernooibestand niet gevonden !") + CrLf + QStringLiteral("Plaats het bestand ")
+                        + naam + QStringLiteral(" terug in de juiste map,") + CrLf + RestoreLine,
+                    platform::vbCritical, MeldingTitel);
+    const auto rec = core::readToernooi(settingsPath);
+    if (!rec || !rec->hasSignature() || core::tournamentNumberFromFileName(naam) < 0)
+        return meld(QStringLiteral("Het bestand ") + naam + QStringLiteral(" is geen toernooibestand van Stootplanner !"),
+                    platform::vbCritical, QStringLiteral("Fout !"));
+
+    SetTournamentFiles(map, naam);
+    const qint16 ronde = rec->laatsteRonde < 1 ? 1 : rec->laatsteRonde;
+    const auto poule = core::RecordFile<PouleRec>::read(PadPoules(), ronde);
+    if (!poule) {
+        const QString bestand = BestandPoules;
+        // No half-set context stays behind: the user goes on without a tournament.
+        ResetContext();
+        return meld(QStringLiteral("Poulebestand niet gevonden !") + CrLf + QStringLiteral("Plaats het bestand ")
+                        + bestand + QStringLiteral(" terug in de juiste map,") + CrLf + RestoreLine,
+                    platform::vbCritical, MeldingTitel);
+    }
+    Toernooi = *rec;
+    HuidigeRonde = ronde;
+    Poule = *poule;
+    AantalPoules = poule->aantalPoules;
+    ToernooiGeladen = true;
+    ShowTournamentLoaded();
+    return true;
+}
+
+mdiHoofd* StartUp()
+{
+    ProgrammaMap = platform::programFolder();
+    MeldingTitel = QStringLiteral("Let op!");
+    HuidigeRonde = 1;
+    Clubnaam = core::readOrCreateClubnaam(ProgrammaMap + core::ClubnaamFileName);
+    ClubTitel = Clubnaam;
+
+    auto* hoofd = new mdiHoofd;
+    hoofd->showMaximized();
+    frmStart start(hoofd);
+    start.exec();
+    return hoofd;
+}
+
+}  // namespace modStootplanner

@@ -1,0 +1,17 @@
+#pragma once
+// The program's own folder: STOOTPLANNER_HOME when set, else
+// "$XDG_DATA_HOME/Stootplanner" or "~/.local/share/Stootplanner".
+
+#include <QString>
+
+namespace platform {
+
+// Resolves the folder, creates it when missing and returns it with a trailing "/".
+QString programFolder();
+
+// Copies a shipped file (a Qt resource such as ":/shipped/ringin.wav") into
+// the program folder under fileName when it is not there yet. Returns true
+// when the file is present afterwards. An existing file is never replaced.
+bool installShippedFile(const QString& resourcePath, const QString& fileName);
+
+}  // namespace platform

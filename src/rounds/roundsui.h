@@ -1,0 +1,23 @@
+#pragma once
+// Small helpers shared by the windows of the Rondebeheer menu.
+#include <QString>
+#include <QStringList>
+
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace rounds {
+
+// Twips to pixels at the usual 15 twips a pixel.
+inline int Px(int twips) { return (twips + 7) / 15; }
+
+// Puts the lines into MeldingTekst (CR LF), HelpGroot off, and shows frmHelp.
+void ShowHelpLines(const QStringList& lines);
+
+// A report list with the given column captions and widths in twips.
+void SetupList(QTreeWidget* list, const QStringList& captions, const QList<int>& widthsTwips, bool checkBoxes);
+
+// A list row that sorts its texts as the list column sort does (case-insensitive).
+QTreeWidgetItem* NewListItem(const QStringList& texts);
+
+} // namespace rounds

@@ -1,0 +1,135 @@
+#include "PrintStand.h"
+#include "app/modStootplanner.h"
+#include "core/format.h"
+#include "modStand.h"
+#include "platform/msgbox.h"
+#include "platform/printer.h"
+#include "print/pageheader.h"
+#include "print/printjob.h"
+#include <cmath>
+
+namespace modStand {
+
+using platform::Tab;
+using platform::PrintItem;
+
+double NumberOfText(const QString& text)
+{
+    QString t = text.trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    return ok ? v : 0.0;
+}
+
+namespace {
+
+int digitsOf(const QString& text)
+{
+    return core::DigitCount(std::floor(NumberOfText(text)));
+}
+
+void printStandHeader(bool mp)
+{
+    auto& P = platform::printer();
+    P.setFontSize(12);
+    P.setFontBold(true);
+    P.Print({Tab(7), "Pos", Tab(12), "Naam", Tab(39), "Vl", Tab(50), "Part", Tab(58), mp ? "MP" : "Pnt",
+             Tab(65), "Car", Tab(74), "Brt", Tab(83), "Moy", Tab(92), "HS", Tab(100), "P.moy", Tab(112),
+             "% car", Tab(122), "% moy", Tab(135), "W", Tab(140), "R", Tab(145), "V"});
+    P.setFontBold(false);
+}
+
+void printWinnersHeader()
+{
+    auto& P = platform::printer();
+    P.setFontBold(true);
+    P.Print({Tab(7), "Nr", Tab(16), "Naam", Tab(42), "Vl", Tab(51), "Poule", Tab(60), "Plaats", Tab(70), "Pnt",
+             Tab(79), "Moy", Tab(89), "% car", Tab(100), "% moy"});
+    P.setFontBold(false);
+}
+
+} // namespace
+
+void PrintStandHeaderPnt() { printStandHeader(false); }
+void PrintStandHeaderMP() { printStandHeader(true); }
+
+bool PrintStandLines(const QList<core::StandLine>& rijen, qint16 poule)
+{
+    using namespace modStootplanner;
+    const bool mp = MatchpuntenModus;
+    MeldingTekst = core::standPrintTitle(HuidigeRonde, poule, mp);
+    return print::RunPrint(QStringLiteral("frmStand"), [&] {
+        platform::ShowPrintDialog();
+        auto& P = platform::printer();
+        P.setOrientation(platform::OrientationLandscape);
+        P.setFontName(QStringLiteral("Times New Roman"));
+        PrintPageHeader(2, MeldingTekst, 1);
+        mp ? PrintStandHeaderMP() : PrintStandHeaderPnt();
+        P.Print();
+        PrintPagina = 1;
+        PrintRegel = 0;
+        // Two decimals put the decimal point of Moy and P.moy one column further right.
+        const int moyTab = Toernooi.aantalDecimalen == 2 ? 89 : 88;
+        const int pmoyTab = Toernooi.aantalDecimalen == 2 ? 109 : 108;
+        int k = 0;
+        for (const core::StandLine& r : rijen) {
+            ++k;
+            auto sub = [&r](int i) { return r.sub.value(i - 1); };
+            auto at = [&](int column, int i) { return Tab(column - digitsOf(sub(i))); };
+            P.setFontSize(12);
+            P.Print(QList<PrintItem>{Tab(9 - core::DigitCount(qint64(k))), r.text, Tab(13), sub(1), Tab(41), sub(2),
+                                     at(57, 3), sub(3), at(64, 4), sub(4), at(72, 5), sub(5), at(81, 6), sub(6),
+                                     at(moyTab, 7), sub(7), at(100, 8), sub(8), at(pmoyTab, 9), sub(9),
+                                     at(121, 10), sub(10), at(133, 11), sub(11), at(146, 12), sub(12),
+                                     at(151, 13), sub(13), at(156, 14), sub(14)});
+            ++PrintRegel;
+            if (PrintRegel > 27) {
+                PrintRegel = 0;
+                ++PrintPagina;
+                P.NewPage();
+                PrintPageHeader(2, MeldingTekst, PrintPagina);
+                mp ? PrintStandHeaderMP() : PrintStandHeaderPnt();
+            }
+        }
+        P.EndDoc();
+        platform::MsgBox(QStringLiteral("Stand wordt uitgeprint"), platform::vbInformation, QStringLiteral("Gereed"));
+    });
+}
+
+bool PrintWinnersLines(const QList<WinnerLine>& regels)
+{
+    using namespace modStootplanner;
+    return print::RunPrint(QStringLiteral("frmWinnars"), [&] {
+        platform::ShowPrintDialog();
+        auto& P = platform::printer();
+        P.setOrientation(platform::OrientationPortrait);
+        P.setFontName(QStringLiteral("Times New Roman"));
+        MeldingTekst = QStringLiteral("Overzicht poulewinnaars");
+        PrintPageHeader(1, MeldingTekst, 1);
+        PrintPagina = 1;
+        PrintRegel = 0;
+        P.setFontSize(12);
+        printWinnersHeader();
+        for (const WinnerLine& r : regels) {
+            auto at = [&](int column, int i) { return Tab(column - digitsOf(r.value(i))); };
+            // Continuation pages keep the size the page header leaves behind.
+            P.Print(QList<PrintItem>{Tab(7), r.value(0), Tab(17), r.value(1), Tab(44), r.value(2), at(58, 3),
+                                     r.value(3), at(68, 4), r.value(4), at(77, 5), r.value(5), at(84, 6),
+                                     r.value(6), at(96, 7), r.value(7), at(109, 8), r.value(8)});
+            ++PrintRegel;
+            if (PrintRegel > 48) {
+                PrintRegel = 0;
+                ++PrintPagina;
+                P.NewPage();
+                PrintPageHeader(1, MeldingTekst, PrintPagina);
+                printWinnersHeader();
+            }
+        }
+        P.EndDoc();
+        platform::MsgBox(QStringLiteral("Lijstje wordt uitgeprint"), platform::vbInformation,
+                         QStringLiteral("Gereed"));
+    });
+}
+
+} // namespace modStand

@@ -1,0 +1,85 @@
+#include "frmStandTussen.h"
+#include "app/modStootplanner.h"
+#include "app/shell.h"
+#include "core/format.h"
+#include "modStand.h"
+#include "standlist.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+using namespace modStootplanner;
+using modStand::Px;
+
+frmStandTussen::frmStandTussen(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmStandTussen"));
+    auto* top = new QVBoxLayout(this);
+    m_toolbar = new QToolBar(this);
+    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    QAction* a2 = m_toolbar->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Sluiten"));
+    a2->setObjectName(QStringLiteral("But02"));
+    a2->setToolTip(QStringLiteral("Stand sluiten"));
+    QAction* a4 = m_toolbar->addAction(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Help"));
+    a4->setObjectName(QStringLiteral("But04"));
+    a4->setToolTip(QStringLiteral("Help"));
+    connect(a2, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(QStringLiteral("But02")); });
+    connect(a4, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(QStringLiteral("But04")); });
+    top->addWidget(m_toolbar);
+
+    auto* frame = new QGroupBox(QStringLiteral(" Stand in gekozen poule (in huidige ronde) "), this);
+    auto* fL = new QVBoxLayout(frame);
+    m_list = new QTreeWidget(frame);
+    m_list->setObjectName(QStringLiteral("ListView3"));
+    modStand::SetupReportList(
+        m_list,
+        {QStringLiteral("Pos"), QStringLiteral("Naam"), QStringLiteral("VL"), QStringLiteral("Prt"),
+         QStringLiteral("Pnt"), QStringLiteral("Car"), QStringLiteral("Brt"), QStringLiteral("Moy"),
+         QStringLiteral("HS"), QStringLiteral("P.moy"), QStringLiteral("% car"), QStringLiteral("% moy"),
+         QStringLiteral("W"), QStringLiteral("R"), QStringLiteral("V")},
+        {500, 1700, 500, 500, 500, 600, 600, 800, 600, 800, 900, 900, 450, 450, 450}, 3);
+    fL->addWidget(m_list);
+    top->addWidget(frame, 1);
+
+    // Out of sight; Escape and Enter still reach it.
+    m_close = new QPushButton(QStringLiteral("Sluiten"), this);
+    m_close->setObjectName(QStringLiteral("Command1"));
+    m_close->setGeometry(Px(15000), 0, 60, 20);
+    connect(m_close, &QPushButton::clicked, this, &QDialog::accept);
+    resize(Px(11200), Px(5200));
+    Form_Load();
+}
+
+void frmStandTussen::Form_Load()
+{
+    setWindowTitle(QStringLiteral("Stand in poule ") + core::signedNum(TussenstandPoule));
+    CountPlayersInPoule(TussenstandPoule);
+    modStand::ComputeStandings(TussenstandPoule, HuidigeRonde, false);
+    FillTussenList();
+}
+
+void frmStandTussen::FillTussenList()
+{
+    const int n = AantalSpelersInPoule;
+    const QList<core::StandLine> lines =
+        n > 0 ? core::standLines(modStand::CurrentStandings(), n, Toernooi.aantalDecimalen, false)
+              : QList<core::StandLine>();
+    modStand::FillReportList(m_list, lines);
+}
+
+void frmStandTussen::Toolbar1_ButtonClick(const QString& key)
+{
+    if (key == QLatin1String("But02")) {
+        accept();
+    } else if (key == QLatin1String("But04")) {
+        MeldingTekst = QStringLiteral("Ter info de stand in deze poule.");
+        HelpGroot = false;
+        ShowHelp();
+    }
+}
