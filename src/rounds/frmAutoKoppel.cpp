@@ -279,7 +279,7 @@ frmAutoKoppel::frmAutoKoppel(QWidget* parent) : QWidget(parent)
 void frmAutoKoppel::Form_Load()
 {
     move(0, 0);
-    resize(Px(11475), Px(9290));
+    resize(Px(12300), Px(9290));   // room for all six result columns
     m_option1[0]->setChecked(true);
     m_option2[0]->setChecked(true);
     m_option3[0]->setChecked(true);
