@@ -12,18 +12,13 @@ private slots:
     void tabColumns_data();
     void tabColumns();
     void printWithoutLineEndKeepsLine();
-    void emptyPrintIsOneLine();
     void pastColumnGoesToNextLine();
-    void boldChangesColumnWidth();
     void linesAndBoxes();
-    void lineLeavesPositionAtEnd();
     void pictureSizes();
     void pagesAndDocuments();
     void automaticNewPageAtBottom();
     void orientationSwapsPage();
-    void failureInjection();
     void vbColours();
-    void globalPrinterReplaceable();
     void systemPrinterWritesPdf();
 };
 
@@ -74,18 +69,12 @@ void TestPlatformPrinter::printWithoutLineEndKeepsLine()
     p.Print({"ab", "cd"});
     QCOMPARE(p.texts()[3].x, 200.0);
     QCOMPARE(p.texts()[3].y, 230.0);
-}
-
-void TestPlatformPrinter::emptyPrintIsOneLine()
-{
-    RecordingPrinter p;
-    p.setFontSize(11);
+    // An empty Print is one line down, back at the edge, printing nothing.
     p.setCurrentX(777);
-    p.setCurrentY(1000);
     p.Print();
     QCOMPARE(p.CurrentX(), 0.0);
-    QCOMPARE(p.CurrentY(), 1000.0 + 11 * 23);
-    QVERIFY(p.texts().isEmpty());
+    QCOMPARE(p.CurrentY(), 690.0);
+    QCOMPARE(p.texts().size(), 4);
 }
 
 void TestPlatformPrinter::pastColumnGoesToNextLine()
@@ -114,17 +103,6 @@ void TestPlatformPrinter::pastColumnGoesToNextLine()
     QCOMPARE(p.texts()[3].y, 5000.0 + 276);
 }
 
-void TestPlatformPrinter::boldChangesColumnWidth()
-{
-    RecordingPrinter p;
-    p.setFontSize(12);
-    const double regular = p.TabX(41);
-    p.setFontBold(true);
-    QVERIFY(p.TabX(41) > regular);
-    QCOMPARE(p.TextWidth("abcd"), 4 * 132.0);
-    QCOMPARE(p.TextHeight(), 276.0);
-}
-
 void TestPlatformPrinter::linesAndBoxes()
 {
     RecordingPrinter p;
@@ -146,11 +124,7 @@ void TestPlatformPrinter::linesAndBoxes()
     QCOMPARE(ops[2].kind, PrintOp::FilledBox);
     QCOMPARE(ops[2].color, QColor(0, 255, 0));
     QCOMPARE(ops[3].fillColor, QColor(Qt::yellow));
-}
-
-void TestPlatformPrinter::lineLeavesPositionAtEnd()
-{
-    RecordingPrinter p;
+    // A line leaves the print position at its end point.
     p.Line(100, 200, 300, 400);
     QCOMPARE(p.CurrentX(), 300.0);
     QCOMPARE(p.CurrentY(), 400.0);
@@ -224,42 +198,12 @@ void TestPlatformPrinter::orientationSwapsPage()
     QCOMPARE(p.Orientation(), OrientationLandscape);
 }
 
-void TestPlatformPrinter::failureInjection()
-{
-    RecordingPrinter p;
-    p.failAfter(2, errOutOfPaper, "Out of paper");
-    p.Print({"1"});
-    p.Print({"2"});
-    try {
-        p.Print({"3"});
-        QFAIL("no error thrown");
-    } catch (const PrintError& e) {
-        QCOMPARE(e.number, errOutOfPaper);
-        QCOMPARE(e.description, QString("Out of paper"));
-    }
-    QCOMPARE(p.texts().size(), 2);
-    // One failure only.
-    p.Print({"4"});
-    QCOMPARE(p.texts().size(), 3);
-}
-
 void TestPlatformPrinter::vbColours()
 {
     QCOMPARE(vbColor(0xFF), QColor(255, 0, 0));
     QCOMPARE(vbColor(0xFF00), QColor(0, 255, 0));
     QCOMPARE(vbColor(0xFFFF), QColor(255, 255, 0));
     QCOMPARE(vbColor(0xFF0000), QColor(0, 0, 255));
-}
-
-void TestPlatformPrinter::globalPrinterReplaceable()
-{
-    {
-        ScopedRecordingPrinter rec;
-        QCOMPARE(&printer(), static_cast<Printer*>(&rec.rec));
-        printer().Print({"x"});
-        QCOMPARE(rec.rec.texts().size(), 1);
-    }
-    QVERIFY(dynamic_cast<SystemPrinter*>(&printer()) != nullptr);
 }
 
 void TestPlatformPrinter::systemPrinterWritesPdf()

@@ -16,15 +16,8 @@ using namespace platform;
 class TestPlatformServices : public QObject {
     Q_OBJECT
 private slots:
-    void scriptedBoxesRecordAndAnswer();
-    void defaultAnswers_data();
-    void defaultAnswers();
-    void beepsCounted();
     void realBoxButtons_data();
     void realBoxButtons();
-    void handlerRestoredAfterScope();
-    void keyFilter_data();
-    void keyFilter();
     void typingIsFiltered_data();
     void typingIsFiltered();
     void backspaceAlwaysWorks();
@@ -34,47 +27,6 @@ private slots:
     void programFolderRule();
     void shippedFileInstalledOnce();
 };
-
-void TestPlatformServices::scriptedBoxesRecordAndAnswer()
-{
-    ScriptedMessages msgs;
-    msgs.queueAnswer(vbNo);
-    QCOMPARE(MsgBox("Wilt u doorgaan ?", vbYesNo + vbQuestion, "Let op!"), vbNo);
-    QCOMPARE(MsgBox("Gereed", vbInformation, "Gereed"), vbOK);
-    QCOMPARE(msgs.boxes.size(), 2);
-    QCOMPARE(msgs.boxes[0].prompt, QString("Wilt u doorgaan ?"));
-    QCOMPARE(msgs.boxes[0].buttons(), vbYesNo);
-    QCOMPARE(msgs.boxes[0].icon(), vbQuestion);
-    QCOMPARE(msgs.boxes[0].title, QString("Let op!"));
-    QCOMPARE(msgs.boxes[1].icon(), vbInformation);
-}
-
-void TestPlatformServices::defaultAnswers_data()
-{
-    QTest::addColumn<int>("flags");
-    QTest::addColumn<int>("answer");
-    QTest::newRow("ok") << vbOKOnly + vbCritical << vbOK;
-    QTest::newRow("ok/cancel") << vbOKCancel << vbOK;
-    QTest::newRow("yes/no") << vbYesNo + vbDefaultButton2 << vbYes;
-    QTest::newRow("yes/no/cancel") << vbYesNoCancel << vbYes;
-}
-
-void TestPlatformServices::defaultAnswers()
-{
-    QFETCH(int, flags);
-    QFETCH(int, answer);
-    ScriptedMessages msgs;
-    QCOMPARE(MsgBox("x", flags, "t"), answer);
-}
-
-void TestPlatformServices::beepsCounted()
-{
-    ScriptedMessages msgs;
-    Beep();
-    Beep();
-    QCOMPARE(msgs.beeps, 2);
-    QVERIFY(msgs.boxes.isEmpty());
-}
 
 void TestPlatformServices::realBoxButtons_data()
 {
@@ -131,24 +83,7 @@ void TestPlatformServices::realBoxButtons()
     QCOMPARE(seenIcon, icon);
 }
 
-void TestPlatformServices::handlerRestoredAfterScope()
-{
-    MessageHandler* before = messageHandler();
-    {
-        ScriptedMessages outer;
-        {
-            ScriptedMessages inner;
-            QCOMPARE(messageHandler(), static_cast<MessageHandler*>(&inner));
-            MsgBox("a");
-            QCOMPARE(inner.boxes.size(), 1);
-            QCOMPARE(outer.boxes.size(), 0);
-        }
-        QCOMPARE(messageHandler(), static_cast<MessageHandler*>(&outer));
-    }
-    QCOMPARE(messageHandler(), before);
-}
-
-void TestPlatformServices::keyFilter_data()
+void TestPlatformServices::typingIsFiltered_data()
 {
     QTest::addColumn<int>("filter");
     QTest::addColumn<QString>("typed");
@@ -160,18 +95,10 @@ void TestPlatformServices::keyFilter_data()
     QTest::newRow("name accents") << int(KeyFilter::Name) << QString::fromUtf8("Hélène €") << QString::fromUtf8("Hélène €");
     QTest::newRow("name outside code page") << int(KeyFilter::Name) << QString::fromUtf8("Ω-a") << "-a";
     QTest::newRow("file name") << int(KeyFilter::FileName) << "Club 2024-a/b_c.d" << "Club 2024-abcd";
+    QTest::newRow("file name plain letters only")
+        << int(KeyFilter::FileName) << QString::fromUtf8("Hélène²ÆX") << "HlneX";
     QTest::newRow("any") << int(KeyFilter::Any) << "1,a" << "1,a";
 }
-
-void TestPlatformServices::keyFilter()
-{
-    QFETCH(int, filter);
-    QFETCH(QString, typed);
-    QFETCH(QString, kept);
-    QCOMPARE(filterText(KeyFilter(filter), typed), kept);
-}
-
-void TestPlatformServices::typingIsFiltered_data() { keyFilter_data(); }
 
 void TestPlatformServices::typingIsFiltered()
 {

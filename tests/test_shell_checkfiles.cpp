@@ -28,13 +28,12 @@ private slots:
     void cleanup();
     void missingFile_data();
     void missingFile();
-    void allPresentIsSilent();
     void orderSettingsPlayersResultsPoulesPlanning();
     void onlyRequestedFilesChecked();
     void closingFormEndsProgramAndWritesIni_data();
     void closingFormEndsProgramAndWritesIni();
-    void chooserFormClosesNothing();
-    void missingPlayersFileClosesNothing();
+    void otherCasesCloseNothing_data();
+    void otherCasesCloseNothing();
 
 private:
     void makePlanningFile();
@@ -116,13 +115,6 @@ void TestShellCheckFiles::missingFile()
     QCOMPARE(msgs.boxes[0].buttons(), platform::vbOKOnly);
 }
 
-void TestShellCheckFiles::allPresentIsSilent()
-{
-    ScriptedMessages msgs;
-    QVERIFY(CheckTournamentFiles(AllFiles));
-    QVERIFY(msgs.boxes.isEmpty());
-}
-
 void TestShellCheckFiles::orderSettingsPlayersResultsPoulesPlanning()
 {
     // With the players, results and planning files gone, only the players file is reported.
@@ -137,8 +129,10 @@ void TestShellCheckFiles::orderSettingsPlayersResultsPoulesPlanning()
 
 void TestShellCheckFiles::onlyRequestedFilesChecked()
 {
-    QVERIFY(QFile::remove(PadUitslag()));
     ScriptedMessages msgs;
+    QVERIFY(CheckTournamentFiles(AllFiles));
+    QVERIFY(msgs.boxes.isEmpty());
+    QVERIFY(QFile::remove(PadUitslag()));
     QVERIFY(CheckTournamentFiles(FileToernooi | FileSpelers | FilePoules));
     QVERIFY(msgs.boxes.isEmpty());
     QVERIFY(!CheckTournamentFiles(FileUitslag));
@@ -181,30 +175,35 @@ void TestShellCheckFiles::closingFormEndsProgramAndWritesIni()
     QCOMPARE(ini->bestand, bestand);
 }
 
-void TestShellCheckFiles::chooserFormClosesNothing()
+void TestShellCheckFiles::otherCasesCloseNothing_data()
 {
-    QVERIFY(QFile::remove(PadPoules()));
+    QTest::addColumn<int>("missing");
+    QTest::addColumn<int>("form");
+    QTest::newRow("poules, chooser form") << int(FilePoules) << int(CheckForm::PouleChooser);
+    QTest::newRow("settings, chooser form") << int(FileToernooi) << int(CheckForm::PouleChooser);
+    QTest::newRow("players, closing form") << int(FileSpelers) << int(CheckForm::Closing);
+    QTest::newRow("planning, key form") << int(FilePlanning) << int(CheckForm::PlanningKey);
+}
+
+void TestShellCheckFiles::otherCasesCloseNothing()
+{
+    QFETCH(int, missing);
+    QFETCH(int, form);
+    QVERIFY(QFile::remove(missing == FileToernooi ? PadToernooi()
+                          : missing == FilePoules ? PadPoules()
+                          : missing == FileSpelers ? PadSpelers()
+                                                   : PadPlanning()));
     mdiHoofd hoofd;
     hoofd.show();
     QWidget* caller = new QWidget;
     hoofd.showChild(caller);
     ScriptedMessages msgs;
-    QVERIFY(!CheckTournamentFiles(FilePoules, caller, CheckForm::PouleChooser));
+    QVERIFY(!CheckTournamentFiles(AllFiles, caller, CheckForm(form)));
+    QCOMPARE(msgs.boxes.size(), 1);
     QVERIFY(caller->isVisible());
     QVERIFY(hoofd.isVisible());
     QVERIFY(!hoofd.shutDownDone());
     QVERIFY(!QFile::exists(ProgrammaMap + "Stootplanner.ini"));
-}
-
-void TestShellCheckFiles::missingPlayersFileClosesNothing()
-{
-    QVERIFY(QFile::remove(PadSpelers()));
-    mdiHoofd hoofd;
-    hoofd.show();
-    ScriptedMessages msgs;
-    QVERIFY(!CheckTournamentFiles(FileToernooi | FileSpelers | FilePoules));
-    QVERIFY(hoofd.isVisible());
-    QVERIFY(!hoofd.shutDownDone());
 }
 
 QTEST_MAIN(TestShellCheckFiles)

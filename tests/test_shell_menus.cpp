@@ -12,6 +12,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QtTest>
 
 using namespace modStootplanner;
@@ -51,9 +52,8 @@ class TestShellMenus : public QObject {
 private slots:
     void init();
     void cleanup();
-    void setMenusBusyKeys_data();
-    void setMenusBusyKeys();
-    void setMenusBusyTopMenus();
+    void setMenusBusy_data();
+    void setMenusBusy();
     void openMarksGroupAndToggleCloses();
     void windowWithoutKeyDisablesGroupKeys();
     void windowClosingItselfRestores();
@@ -65,7 +65,6 @@ private slots:
     void windowRefusingToCloseStaysMarked();
     void noTournamentDisablesItems();
     void menuActionRunsAfterChecks();
-    void subsystemRegistrationNeedsNoCode();
     void planningKeyCarriesExtraLine_data();
     void planningKeyCarriesExtraLine();
 
@@ -141,54 +140,55 @@ void TestShellMenus::showAllKeysAndMenus(mdiHoofd& h)
         h.registerMenuAction({.item = QString::fromLatin1(m) + "Leeg", .caption = "x", .menu = m, .run = [] {}});
 }
 
-void TestShellMenus::setMenusBusyKeys_data()
+void TestShellMenus::setMenusBusy_data()
 {
     QTest::addColumn<int>("groep");
-    QTest::addColumn<QStringList>("disabled");
-    QTest::newRow("4 Rondebeheer") << 4 << QStringList{"But04", "But08", "But09", "But10", "But12", "But14"};
-    QTest::newRow("6 Overzichten") << 6 << QStringList{"But04", "But08", "But12", "But14"};
-    QTest::newRow("7 Planning") << 7 << QStringList{"But04", "But08", "But09", "But10", "But12"};
-    QTest::newRow("0 nothing") << 0 << QStringList{};
-    QTest::newRow("8 nothing") << 8 << QStringList{};
-    QTest::newRow("-1 nothing") << -1 << QStringList{};
+    QTest::addColumn<QStringList>("keysOff");
+    QTest::addColumn<QStringList>("menusOff");
+    const QStringList notBestand = {"mnuPoulebeheer", "mnuRondebeheer", "mnuUitslagen", "mnuOverzichten",
+                                    "mnuPlanning"};
+    auto allBut = [](const char* own) {
+        QStringList m = {"mnuBestand", "mnuPoulebeheer", "mnuRondebeheer", "mnuUitslagen", "mnuOverzichten",
+                         "mnuPlanning"};
+        m.removeAll(QString::fromLatin1(own));
+        return m;
+    };
+    // Groups 1, 2, 3 and 5 have no key list: only the other groups' top menus go.
+    QTest::newRow("1 Bestand") << 1 << QStringList{} << notBestand;
+    QTest::newRow("2 Backup") << 2 << QStringList{} << notBestand;
+    QTest::newRow("3 Poulebeheer") << 3 << QStringList{} << allBut("mnuPoulebeheer");
+    QTest::newRow("4 Rondebeheer") << 4 << QStringList{"But04", "But08", "But09", "But10", "But12", "But14"}
+                                   << allBut("mnuRondebeheer");
+    QTest::newRow("5 Uitslagen") << 5 << QStringList{} << allBut("mnuUitslagen");
+    QTest::newRow("6 Overzichten") << 6 << QStringList{"But04", "But08", "But12", "But14"}
+                                   << allBut("mnuOverzichten");
+    QTest::newRow("7 Planning") << 7 << QStringList{"But04", "But08", "But09", "But10", "But12"}
+                                << allBut("mnuPlanning");
+    QTest::newRow("0 nothing") << 0 << QStringList{} << QStringList{};
+    QTest::newRow("8 nothing") << 8 << QStringList{} << QStringList{};
+    QTest::newRow("-1 nothing") << -1 << QStringList{} << QStringList{};
 }
 
-void TestShellMenus::setMenusBusyKeys()
+void TestShellMenus::setMenusBusy()
 {
     QFETCH(int, groep);
-    QFETCH(QStringList, disabled);
+    QFETCH(QStringList, keysOff);
+    QFETCH(QStringList, menusOff);
     mdiHoofd h(nullptr, false);
     showAllKeysAndMenus(h);
-    for (const QString& k : allKeys())
-        QVERIFY2(h.toolbarKey(k)->isEnabled(), qPrintable(k));
+    const QStringList menus = {"mnuBestand", "mnuPoulebeheer", "mnuRondebeheer", "mnuUitslagen",
+                               "mnuOverzichten", "mnuPlanning", "mnuDiversen", "mnuHelp"};
+    auto menuOn = [&](const QString& m) { return h.topMenu(m)->menuAction()->isEnabled(); };
     SetMenusBusy(groep, true);
     for (const QString& k : allKeys())
-        QVERIFY2(h.toolbarKey(k)->isEnabled() == !disabled.contains(k), qPrintable(k));
+        QVERIFY2(h.toolbarKey(k)->isEnabled() == !keysOff.contains(k), qPrintable(k));
+    for (const QString& m : menus)
+        QVERIFY2(menuOn(m) == !menusOff.contains(m), qPrintable(m));
     SetMenusBusy(groep, false);
     for (const QString& k : allKeys())
         QVERIFY2(h.toolbarKey(k)->isEnabled(), qPrintable(k));
-}
-
-void TestShellMenus::setMenusBusyTopMenus()
-{
-    mdiHoofd h(nullptr, false);
-    showAllKeysAndMenus(h);
-    auto enabled = [&](const char* m) { return h.topMenu(QString::fromLatin1(m))->menuAction()->isEnabled(); };
-    SetMenusBusy(6, true);
-    QVERIFY(enabled("mnuOverzichten"));
-    QVERIFY(!enabled("mnuRondebeheer"));
-    QVERIFY(!enabled("mnuPoulebeheer"));
-    QVERIFY(!enabled("mnuUitslagen"));
-    QVERIFY(!enabled("mnuPlanning"));
-    QVERIFY(!enabled("mnuBestand"));
-    QVERIFY(enabled("mnuDiversen"));
-    QVERIFY(enabled("mnuHelp"));
-    SetMenusBusy(6, false);
-    for (const char* m : {"mnuOverzichten", "mnuRondebeheer", "mnuPoulebeheer", "mnuUitslagen", "mnuPlanning",
-                          "mnuBestand", "mnuDiversen", "mnuHelp"})
-        QVERIFY2(enabled(m), m);
-    SetMenusBusy(9, true);
-    QVERIFY(enabled("mnuRondebeheer"));
+    for (const QString& m : menus)
+        QVERIFY2(menuOn(m), qPrintable(m));
 }
 
 void TestShellMenus::openMarksGroupAndToggleCloses()
@@ -287,6 +287,10 @@ void TestShellMenus::openedFromKey()
     mdiHoofd h(nullptr, false);
     registerGroup(h);
     h.show();
+    // A key shows a picture with its caption under it, also when its window brings none.
+    QCOMPARE(h.toolbar()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    QVERIFY(!key(h, "But10")->icon().isNull());
+    QCOMPARE(key(h, "But10")->text(), QString("B"));
     key(h, "But10")->trigger();
     QVERIFY(m_last);
     QVERIFY(item(h, "mnuOverzichtenB")->isChecked());
@@ -370,6 +374,14 @@ void TestShellMenus::noTournamentDisablesItems()
     ToernooiGeladen = false;
     mdiHoofd h(nullptr, false);
     registerGroup(h);
+    int opens = 0, restores = 0;
+    h.registerMenuAction({.item = "mnuBestandOpen", .caption = "Open toernooi", .run = [&] { ++opens; },
+                          .needsTournament = false, .onlyWithoutTournament = true});
+    h.registerMenuAction({.item = "mnuBestandRestore", .caption = "Restore", .run = [&] { ++restores; },
+                          .needsTournament = false, .onlyWithoutTournament = true});
+    item(h, "mnuBestandOpen")->trigger();
+    QCOMPARE(opens, 1);  // the registered handler replaced the built-in one (no file dialog)
+    QVERIFY(item(h, "mnuBestandRestore")->isEnabled());
     QVERIFY(!item(h, "mnuOverzichtenA")->isEnabled());
     QVERIFY(!key(h, "But09")->isEnabled());
     QVERIFY(item(h, "mnuDiversenKlok")->isEnabled());
@@ -380,6 +392,7 @@ void TestShellMenus::noTournamentDisablesItems()
     QVERIFY(key(h, "But09")->isEnabled());
     // One tournament per run.
     QVERIFY(!item(h, "mnuBestandOpen")->isEnabled());
+    QVERIFY(!item(h, "mnuBestandRestore")->isEnabled());
     QCOMPARE(h.StatusBar1()->panelText(4), QString("U bent in toernooironde:  1"));
     QCOMPARE(h.StatusBar1()->panelText(1), QString("Test toernooi"));
 }
@@ -409,16 +422,6 @@ void TestShellMenus::menuActionRunsAfterChecks()
     QCOMPARE(runs, 1);
     QCOMPARE(msgs.boxes.size(), 1);
     QVERIFY(msgs.boxes[0].prompt.startsWith("Spelersbestand niet gevonden !"));
-}
-
-void TestShellMenus::subsystemRegistrationNeedsNoCode()
-{
-    // Items show only once a window claims them: the bare window has none.
-    mdiHoofd bare(nullptr, false);
-    QVERIFY(!bare.topMenu("mnuOverzichten")->menuAction()->isVisible());
-    QVERIFY(!bare.toolbarKey("But09")->isVisible());
-    QVERIFY(bare.topMenu("mnuBestand")->menuAction()->isVisible());
-    QVERIFY(bare.menuItem("mnuBestandAfsluiten"));
 }
 
 void TestShellMenus::planningKeyCarriesExtraLine_data()

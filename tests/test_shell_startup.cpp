@@ -37,8 +37,8 @@ private slots:
     void startDialog_data();
     void startDialog();
     void logoKeptInPicture3();
-    void settingsFileWithoutSignatureRefused_data();
-    void settingsFileWithoutSignatureRefused();
+    void openRefused_data();
+    void openRefused();
     void openSetsContext();
     void shutDownWithoutTournamentLeavesIni();
     void shutDownWithTournamentWritesIni();
@@ -181,34 +181,47 @@ void TestShellStartup::logoKeptInPicture3()
     QCOMPARE(hoofd->Picture3().size(), QSize(40, 20));
 }
 
-void TestShellStartup::settingsFileWithoutSignatureRefused_data()
+void TestShellStartup::openRefused_data()
 {
     QTest::addColumn<QByteArray>("damage");
-    QTest::newRow("other signature") << QByteArray("XXXXXXXXXX");
-    QTest::newRow("too short") << QByteArray();
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("prompt");
+    const QString geen = "Het bestand Voorjaar_ST007.stt is geen toernooibestand van Stootplanner !";
+    QTest::newRow("other signature") << QByteArray("XXXXXXXXXX") << "Fout !" << geen;
+    QTest::newRow("too short") << QByteArray("kort") << "Fout !" << geen;
+    QTest::newRow("no poules file") << QByteArray() << "Let op!"
+                                    << "Poulebestand niet gevonden !\r\n"
+                                       "of het bestand is beschadigd (gebruik dan Restore).";
 }
 
-void TestShellStartup::settingsFileWithoutSignatureRefused()
+void TestShellStartup::openRefused()
 {
     QFETCH(QByteArray, damage);
+    QFETCH(QString, title);
+    QFETCH(QString, prompt);
     const core::TournamentFileSet f = writeTournament("kapot");
     QFile file(f.map + f.toernooi);
-    if (damage.isEmpty()) {
+    if (damage == "kort") {
         QVERIFY(file.resize(100));
-    } else {
+    } else if (!damage.isEmpty()) {
         QVERIFY(file.open(QIODevice::ReadWrite));
         file.write(damage);
         file.close();
+    } else {
+        QVERIFY(QFile::remove(f.map + f.poules));
     }
     ProgrammaMap = m_prog;
     mdiHoofd hoofd(nullptr, false);
     ScriptedMessages msgs;
     QVERIFY(!OpenTournament(f.map + f.toernooi));
     QCOMPARE(msgs.boxes.size(), 1);
-    QCOMPARE(msgs.boxes[0].title, QString("Fout !"));
-    QCOMPARE(msgs.boxes[0].prompt, "Het bestand " + f.toernooi + " is geen toernooibestand van Stootplanner !");
+    QCOMPARE(msgs.boxes[0].title, title);
+    QCOMPARE(msgs.boxes[0].prompt, prompt);
+    QCOMPARE(msgs.boxes[0].icon(), platform::vbCritical);
+    // Nothing half-set stays behind.
     QVERIFY(!ToernooiGeladen);
     QVERIFY(BestandToernooi.isEmpty());
+    QVERIFY(ToernooiMap.isEmpty());
     QVERIFY(hoofd.menuItem("mnuBestandOpen")->isEnabled());
 }
 

@@ -1,5 +1,6 @@
 #include "mdiHoofd.h"
 
+#include "app/keyicons.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
 #include "core/format.h"
@@ -62,19 +63,14 @@ mdiHoofd* s_instance = nullptr;
 const char* const kGroupMenu[8] = {nullptr, "mnuBestand", "mnuBestand", "mnuPoulebeheer", "mnuRondebeheer",
                                    "mnuUitslagen", "mnuOverzichten", "mnuPlanning"};
 
-// Main toolbar keys that a busy group disables. Groups 4, 6 and 7 as fixed;
-// the others follow the same rule: every group key but their own.
+// Main toolbar keys that a busy group disables, besides the other groups' top
+// menus. Only groups 4, 6 and 7 have a fixed list; the windows of groups 1, 2,
+// 3 and 5 are none of these, so those groups disable the top menus only.
 QStringList busyKeys(int groep)
 {
     switch (groep) {
-    case 1:
-    case 2:
     case 4:
         return {"But04", "But08", "But09", "But10", "But12", "But14"};
-    case 3:
-        return {"But08", "But09", "But10", "But12", "But14"};
-    case 5:
-        return {"But04", "But09", "But10", "But14"};
     case 6:
         return {"But04", "But08", "But12", "But14"};
     case 7:
@@ -131,6 +127,7 @@ struct mdiHoofd::Entry {
     QString key;
     int checks = 0;
     bool needsTournament = true;
+    bool onlyWithoutTournament = false;
     bool isWindow = false;
     std::function<QWidget*()> open;
     std::function<void()> run;
@@ -255,7 +252,8 @@ void mdiHoofd::buildToolbar()
     m_toolbar = addToolBar(QStringLiteral("Werkbalk"));
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
     m_toolbar->setMovable(false);
-    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    m_toolbar->setIconSize(QSize(32, 32));
     // Every key exists from the start; a key shows once a window claims it.
     for (int i = 2; i <= 18; ++i) {
         const QString key = QStringLiteral("But%1").arg(i, 2, 10, QLatin1Char('0'));
@@ -297,14 +295,17 @@ QAction* mdiHoofd::itemFor(const QString& name, const QString& caption, QMenu* m
                     before = x;
         menu->insertAction(before, a);
         m_items.insert(name, a);
-    } else if (!caption.isEmpty()) {
-        a->setText(caption);
+    } else {
+        // Claimed again (a built-in item taken over): only the new handler runs.
+        disconnect(a, &QAction::triggered, this, nullptr);
+        if (!caption.isEmpty())
+            a->setText(caption);
     }
     a->setVisible(true);
     return a;
 }
 
-QAction* mdiHoofd::keyFor(const QString& key, const QString& tip, const QIcon& icon)
+QAction* mdiHoofd::keyFor(const QString& key, const QString& item, const QString& tip, const QIcon& icon)
 {
     if (key.isEmpty())
         return nullptr;
@@ -316,8 +317,13 @@ QAction* mdiHoofd::keyFor(const QString& key, const QString& tip, const QIcon& i
         a->setText(tip);
         a->setToolTip(tip);
     }
-    if (!icon.isNull())
-        a->setIcon(icon);
+    // A picture made for a small child-window toolbar would stand lower and
+    // smaller than its neighbours here; the drawn one keeps the row even.
+    int largest = 0;
+    for (const QSize& s : icon.availableSizes())
+        largest = qMax(largest, qMax(s.width(), s.height()));
+    const bool fits = !icon.isNull() && (icon.availableSizes().isEmpty() || largest >= 32);
+    a->setIcon(fits ? icon : keyicons::forItem(item, key));
     return a;
 }
 
@@ -329,11 +335,12 @@ void mdiHoofd::registerMenuWindow(const MenuWindow& w)
     e->key = w.key;
     e->checks = w.checks;
     e->needsTournament = w.needsTournament;
+    e->onlyWithoutTournament = w.onlyWithoutTournament;
     e->isWindow = true;
     e->open = w.open;
     e->action = itemFor(w.item, w.caption, menuFor(w.menu, w.group, w.item));
     e->action->setCheckable(true);
-    e->keyAction = keyFor(w.key, w.keyTip.isEmpty() ? w.caption : w.keyTip, w.keyIcon);
+    e->keyAction = keyFor(w.key, w.item, w.keyTip.isEmpty() ? w.caption : w.keyTip, w.keyIcon);
     m_entries.append(e);
     const QString item = w.item;
     connect(e->action, &QAction::triggered, this, [this, item] { toggleMenuWindow(item, false); });
@@ -350,9 +357,10 @@ void mdiHoofd::registerMenuAction(const MenuAction& a)
     e->key = a.key;
     e->checks = a.checks;
     e->needsTournament = a.needsTournament;
+    e->onlyWithoutTournament = a.onlyWithoutTournament;
     e->run = a.run;
     e->action = itemFor(a.item, a.caption, menuFor(a.menu, a.group, a.item));
-    e->keyAction = keyFor(a.key, a.keyTip.isEmpty() ? a.caption : a.keyTip, a.keyIcon);
+    e->keyAction = keyFor(a.key, a.item, a.keyTip.isEmpty() ? a.caption : a.keyTip, a.keyIcon);
     if (e->keyAction)
         e->keyAction->setCheckable(false);
     m_entries.append(e);
@@ -506,7 +514,8 @@ void mdiHoofd::updateEnabled()
     }
     QSet<QString> gatedKeys;
     for (Entry* e : m_entries) {
-        const bool gated = e->needsTournament && !ToernooiGeladen && !e->busy;
+        const bool gated = !e->busy && ((e->needsTournament && !ToernooiGeladen)
+                                         || (e->onlyWithoutTournament && ToernooiGeladen));
         e->action->setEnabled(!gated && !m_groupDisabled.contains(e->item));
         if (gated && !e->key.isEmpty())
             gatedKeys.insert(e->key);

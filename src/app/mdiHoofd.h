@@ -50,6 +50,11 @@
 // "mnuDiversen", "mnuHelp"; the default top menu of an item follows from its
 // group (1/2 Bestand, 3 Poulebeheer, 4 Rondebeheer, 5 Uitslagen,
 // 6 Overzichten, 7 Planning) or from the item name's prefix.
+// One tournament per run: items that create, open or restore one set
+// .onlyWithoutTournament (and .needsTournament = false). An item registered
+// under the name of a built-in one ("mnuBestandOpen") replaces its handler.
+// A key without .keyIcon (or with one only drawn below 32 pixels) gets the
+// picture that fits its item (keyicons.h), captioned under the picture.
 
 #include "app/cLogo.h"
 #include "platform/picturebox.h"
@@ -98,6 +103,7 @@ public:
         int checks = 0;                 // TournamentFile flags (closing form)
         std::function<QWidget*()> open;
         bool needsTournament = true;    // disabled while no tournament is loaded
+        bool onlyWithoutTournament = false;  // disabled once one is loaded (new, open, restore)
     };
     struct MenuAction {
         QString item;
@@ -110,6 +116,7 @@ public:
         int checks = 0;
         std::function<void()> run;
         bool needsTournament = true;
+        bool onlyWithoutTournament = false;
     };
 
     // registerSubsystems: let every folder's register<Folder>Menus add its
@@ -154,7 +161,10 @@ public:
 
     // Hook for the automatic backup at shut-down: called after
     // "Stootplanner.ini" is written, when a tournament is loaded and its
-    // automatic-backup setting is on. Empty: no backup is made.
+    // automatic-backup setting is on. Empty: no backup is made. The hook
+    // checks the tournament's files itself: after the closing form of
+    // CheckTournamentFiles ended the program they may be gone ("Toernooibestanden
+    // niet gevonden !", "Automatische Backup wordt afgebroken.", no backup).
     static inline std::function<void()> autoBackup;
 
 signals:
@@ -171,7 +181,7 @@ private:
     void buildToolbar();
     QMenu* menuFor(const QString& menu, int group, const QString& item);
     QAction* itemFor(const QString& name, const QString& caption, QMenu* menu);
-    QAction* keyFor(const QString& key, const QString& tip, const QIcon& icon);
+    QAction* keyFor(const QString& key, const QString& item, const QString& tip, const QIcon& icon);
     void activate(Entry& e, bool fromKey);
     void markOpen(Entry& e, bool open);
     void windowGone(const QString& item);

@@ -90,6 +90,8 @@ void CloseTournamentAndEnd(QWidget* caller)
         caller->close();
     if (mdiHoofd* hoofd = mdiHoofd::instance())
         hoofd->close();
+    // A modal window still open elsewhere must not keep the program alive.
+    QCoreApplication::quit();
 }
 
 void SetMenusBusy(int groep, bool bezig)
@@ -151,12 +153,10 @@ bool OpenTournament(const QString& settingsPath, bool meldFouten)
     const qint16 ronde = rec->laatsteRonde < 1 ? 1 : rec->laatsteRonde;
     const auto poule = core::RecordFile<PouleRec>::read(PadPoules(), ronde);
     if (!poule) {
-        const QString bestand = BestandPoules;
         // No half-set context stays behind: the user goes on without a tournament.
         ResetContext();
-        return meld(QStringLiteral("Poulebestand niet gevonden !") + CrLf + QStringLiteral("Plaats het bestand ")
-                        + bestand + QStringLiteral(" terug in de juiste map,") + CrLf + RestoreLine,
-                    platform::vbCritical, MeldingTitel);
+        return meld(QStringLiteral("Poulebestand niet gevonden !") + CrLf + RestoreLine, platform::vbCritical,
+                    MeldingTitel);
     }
     Toernooi = *rec;
     HuidigeRonde = ronde;

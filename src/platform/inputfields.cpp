@@ -91,7 +91,9 @@ bool acceptsChar(KeyFilter filter, QChar c)
     case KeyFilter::Name:
         return c.isPrint() && storable(c);
     case KeyFilter::FileName:
-        return (c.isLetterOrNumber() && storable(c)) || c == QLatin1Char(' ') || c == QLatin1Char('-');
+        // Plain ASCII only: the name must survive on every file system and code page.
+        return (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) || (c >= QLatin1Char('a') && c <= QLatin1Char('z'))
+            || (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char(' ') || c == QLatin1Char('-');
     }
     return false;
 }

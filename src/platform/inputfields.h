@@ -20,7 +20,7 @@ enum class KeyFilter {
     WholeNumber,  // digits
     Moyenne,      // digits and a point, never a comma
     Name,         // printable characters
-    FileName,     // letters, digits, space and "-" (names that become file names)
+    FileName,     // A-Z, a-z, 0-9, space and "-" (names that become file names)
 };
 
 // True when the character may be typed into a field with this filter.

@@ -57,41 +57,43 @@ void PrintPageHeader(int orientatie, const QString& titel, int pagina)
 
     P.setFontSize(16);
     P.setCurrentX(TextX);
-    P.setCurrentY(900);
+    P.setCurrentY(820);
     P.Print({Toernooi.naam.trimmed()});
     P.setFontBold(false);
     P.setCurrentX(TextX);
-    P.setCurrentY(1300);
+    P.setCurrentY(1180);
     P.Print({Toernooi.subtitel.trimmed()});
 
     P.setFontSize(10);
     const QString datum = QStringLiteral("Afdrukdatum: ") + core::dateText(QDate::currentDate());
     P.setCurrentX(rechts - P.TextWidth(datum));
-    P.setCurrentY(1500);
+    P.setCurrentY(1330);
     P.Print({datum});
 
-    P.Line(LogoX, 1800, rechts, 1800);
-    P.Line(LogoX, 1840, rechts, 1840);
+    P.Line(LogoX, 1610, rechts, 1610);
+    P.Line(LogoX, 1640, rechts, 1640);
 
     P.setFontBold(true);
     P.setFontSize(12);
     P.setCurrentX(LogoX);
-    P.setCurrentY(1900);
+    P.setCurrentY(1690);
     P.Print({titel}, platform::NoLineEnd);
     if (pagina > 0) {
         const QString pag = QStringLiteral("Pagina ") + core::signedNum(pagina);
         P.setCurrentX(rechts - P.TextWidth(pag));
-        P.setCurrentY(1900);
+        P.setCurrentY(1690);
         P.Print({pag}, platform::NoLineEnd);
     }
 
-    P.Line(LogoX, 2230, rechts, 2230);
-    P.Line(LogoX, 2270, rechts, 2270);
+    // Kept compact: a list of 49 lines of 12 pt must still fit under it on A4.
+    P.Line(LogoX, 1990, rechts, 1990);
+    P.Line(LogoX, 2020, rechts, 2020);
 
+    // A line end after the last rule: the callers' first line comes one
+    // 10 pt line below it, at the left edge.
     P.setFontBold(false);
     P.setFontSize(10);
-    P.setCurrentX(0);
-    P.setCurrentY(2300);
+    P.Print();
 }
 
 }  // namespace modStootplanner

@@ -13,7 +13,8 @@ namespace modStootplanner {
 // double rules, the title and, when pagina > 0, "Pagina " + pagina in signed
 // form. orientatie 1 = portrait (rules to x 11000), any other = landscape
 // (rules to x 15000). Nothing is printed at or below y 2400. Leaves bold off,
-// 10 pt and the print position at the start of the line below the last rule.
+// 10 pt and the print position at the start of the (10 pt) line below the
+// last rule.
 // Sets LogoVerhouding when a logo is drawn. May throw platform::PrintError.
 void PrintPageHeader(int orientatie, const QString& titel, int pagina);
 

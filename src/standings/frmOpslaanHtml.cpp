@@ -17,11 +17,39 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStorageInfo>
+#include <QValidator>
 #include <QVBoxLayout>
 
 using namespace modStootplanner;
 
 namespace {
+// The name box takes A-Z, a-z, 0-9, space and "-" only: also no accented
+// letters, which the general file-name filter lets through.
+class PageNameValidator final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override
+    {
+        QString kept;
+        int keptPos = 0;
+        for (int i = 0; i < input.size(); ++i) {
+            const QChar c = input.at(i);
+            const bool ok = (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+                            (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+                            (c >= QLatin1Char('0') && c <= QLatin1Char('9')) || c == QLatin1Char(' ') ||
+                            c == QLatin1Char('-');
+            if (!ok)
+                continue;
+            kept += c;
+            if (i < pos)
+                ++keptPos;
+        }
+        input = kept;
+        pos = keptPos;
+        return Acceptable;
+    }
+};
+
 QString withSlash(QString p)
 {
     if (!p.endsWith(QLatin1Char('/')))
@@ -71,6 +99,7 @@ frmOpslaanHtml::frmOpslaanHtml(QWidget* parent) : QDialog(parent)
     m_name->setMaxLength(25);
     m_name->setFont(QFont(QStringLiteral("Courier New"), 10));
     platform::setupInputField(m_name, platform::KeyFilter::FileName);
+    m_name->setValidator(new PageNameValidator(m_name));
     auto* naamRij = new QHBoxLayout;
     naamRij->addWidget(m_name, 1);
     naamRij->addWidget(new QLabel(QStringLiteral(".html"), frame));

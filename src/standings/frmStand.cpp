@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QComboBox>
 #include <QFile>
 #include <QGridLayout>
@@ -191,7 +192,7 @@ void frmStand::buildUi()
     m_label5->setFont(hf);
     hsL->addWidget(m_label4);
     hsL->addWidget(m_label5);
-    hs->setMinimumWidth(Px(2600));
+    hs->setMinimumWidth(Px(2200));
     onder->addWidget(hs);
 
     // Caroussel
@@ -222,19 +223,20 @@ void frmStand::buildUi()
         m_command6[i]->setFixedSize(Px(300), Px(300));
         connect(m_command6[i], &QPushButton::clicked, this, [this, i] { Command6_Click(i); });
     }
+    // Narrow enough for the window's own width: the range lists stacked.
     caL->addWidget(m_command2, 0, 0);
     caL->addWidget(m_command3, 0, 1);
-    caL->addWidget(new QLabel(QStringLiteral("Van poule")), 0, 2);
-    caL->addWidget(m_combo2, 0, 3);
-    caL->addWidget(new QLabel(QStringLiteral("tot poule")), 0, 4);
-    caL->addWidget(m_combo3, 0, 5);
-    caL->addWidget(m_command6[1], 0, 6);
+    caL->addWidget(new QLabel(QStringLiteral("Van poule")), 0, 3);
+    caL->addWidget(m_combo2, 0, 4);
+    caL->addWidget(m_command6[1], 0, 5);
     caL->addWidget(new QLabel(QStringLiteral("Stop")), 1, 0, Qt::AlignHCenter);
     caL->addWidget(new QLabel(QStringLiteral("Start")), 1, 1, Qt::AlignHCenter);
+    caL->addWidget(new QLabel(QStringLiteral("tot poule")), 1, 3);
+    caL->addWidget(m_combo3, 1, 4);
     caL->addWidget(m_command4, 2, 0);
     caL->addWidget(m_label2, 2, 1);
     caL->addWidget(m_command5, 2, 2);
-    caL->addWidget(m_command6[2], 2, 6);
+    caL->addWidget(m_command6[2], 2, 5);
     caL->addWidget(new QLabel(QStringLiteral("Sneller")), 3, 0, Qt::AlignHCenter);
     caL->addWidget(new QLabel(QStringLiteral("Trager")), 3, 2, Qt::AlignHCenter);
     connect(m_command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
@@ -276,8 +278,7 @@ void frmStand::setLabel1(const QString& text)
 
 void frmStand::Form_Load()
 {
-    resize(Px(14470), Px(9290));
-    move(0, 0);
+    modStand::PlaceChildWindow(this, 0, 0, 14470, 9290);
     auto rtrim = [](QString s) {
         while (s.endsWith(QLatin1Char(' ')))
             s.chop(1);
@@ -303,7 +304,8 @@ void frmStand::Form_Load()
         m_frameCarrousel->setEnabled(false);
     CarrouselSeconden = core::CarrouselStart;
     m_timer->setInterval(CarrouselSeconden * 1000);
-    m_label2->setText(core::signedNum(CarrouselSeconden));
+    // The design-time caption: plain "9"; the speed keys write it in signed form.
+    m_label2->setText(QString::number(CarrouselSeconden));
     HuidigePoule = 1;
 
     if (!QFile::exists(zoomPath())) {
@@ -530,6 +532,16 @@ void frmStand::showHelp(const QStringList& lines)
     MeldingTekst = lines.join(QStringLiteral("\r\n"));
     HelpGroot = false;
     ShowHelp();
+}
+
+void frmStand::showEvent(QShowEvent* e)
+{
+    // Inside the main window only the frame around the form can be placed.
+    if (!m_placed) {
+        m_placed = true;
+        modStand::PlaceChildWindow(this, 0, 0, 14470, 9290);
+    }
+    QWidget::showEvent(e);
 }
 
 void frmStand::closeEvent(QCloseEvent* e)

@@ -76,6 +76,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
 
 private:
     void buildUi();
@@ -84,6 +85,7 @@ private:
     void showHelp(const QStringList& lines);
 
     core::Carousel m_carousel;
+    bool m_placed = false;
 
     QLabel* m_label6[2] = {};
     QLabel* m_label8 = nullptr;

@@ -37,6 +37,8 @@ frmStandTussen::frmStandTussen(QWidget* parent) : QDialog(parent)
     auto* fL = new QVBoxLayout(frame);
     m_list = new QTreeWidget(frame);
     m_list->setObjectName(QStringLiteral("ListView3"));
+    // The list's widths are made for the classic 8-pt dialog font.
+    m_list->setFont(QFont(QStringLiteral("Arial"), 8));
     modStand::SetupReportList(
         m_list,
         {QStringLiteral("Pos"), QStringLiteral("Naam"), QStringLiteral("VL"), QStringLiteral("Prt"),

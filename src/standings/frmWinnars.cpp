@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadialGradient>
+#include <QShowEvent>
 #include <QStyle>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -98,6 +99,8 @@ frmWinnars::frmWinnars(QWidget* parent) : QWidget(parent)
 
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("ListView1"));
+    // The list's widths are made for the classic 8-pt dialog font.
+    m_list->setFont(QFont(QStringLiteral("Arial"), 8));
     modStand::SetupReportList(m_list,
                               {QStringLiteral("Nr"), QStringLiteral("Naam"), QStringLiteral("VL"),
                                QStringLiteral("Poule"), QStringLiteral("Plaats"), QStringLiteral("Pnt"),
@@ -111,9 +114,18 @@ frmWinnars::frmWinnars(QWidget* parent) : QWidget(parent)
 
 void frmWinnars::Form_Load()
 {
-    move(Px(1700), Px(1000));
-    resize(Px(10995), Px(6855));
+    modStand::PlaceChildWindow(this, 1700, 1000, 10995, 6855);
     FillWinnersList(1);
+}
+
+void frmWinnars::showEvent(QShowEvent* e)
+{
+    // Inside the main window only the frame around the form can be placed.
+    if (!m_placed) {
+        m_placed = true;
+        modStand::PlaceChildWindow(this, 1700, 1000, 10995, 6855);
+    }
+    QWidget::showEvent(e);
 }
 
 void frmWinnars::FillWinnersList(int k)

@@ -29,7 +29,11 @@ public:
     QPushButton* Command1(int i) const { return m_command1[i]; }
     QToolBar* Toolbar1() const { return m_toolbar; }
 
+protected:
+    void showEvent(QShowEvent* e) override;
+
 private:
+    bool m_placed = false;
     QTreeWidget* m_list = nullptr;
     QPushButton* m_command1[5] = {};
     QToolBar* m_toolbar = nullptr;

@@ -5,6 +5,7 @@
 #include <QList>
 
 class QTreeWidget;
+class QWidget;
 
 namespace modStand {
 
@@ -22,5 +23,10 @@ QList<core::StandLine> ReportListLines(const QTreeWidget* list);
 
 // Twips to pixels of the screen (15 twips a pixel).
 inline int Px(int twips) { return (twips + 7) / 15; }
+
+// Puts a child window of the main window at its own place and outer size
+// (twips, frame included) inside the main window's client area; a window
+// shown on its own is only placed and sized itself.
+void PlaceChildWindow(QWidget* form, int leftTw, int topTw, int widthTw, int heightTw);
 
 } // namespace modStand

@@ -1,0 +1,41 @@
+#pragma once
+// Wave-file playback, behind one replaceable player so that tests can record
+// what was played without audio hardware.
+//
+// Usage:
+//     platform::PlaySoundAsync(modStootplanner::ProgrammaMap + "ringin.wav");
+// The call returns at once while the sound plays; a missing or unplayable
+// file is silently ignored, as the alarm expects.
+
+#include <QString>
+#include <QStringList>
+
+namespace platform {
+
+class SoundPlayer {
+public:
+    virtual ~SoundPlayer() = default;
+    virtual void playAsync(const QString& path) = 0;
+};
+
+// Plays the wave file at `path` asynchronously; returns at once.
+void PlaySoundAsync(const QString& path);
+
+// Installs a player (not owned); nullptr restores the real one (Qt Multimedia).
+void setSoundPlayer(SoundPlayer* player);
+
+// Test player: records every path asked for; installs itself for its lifetime.
+class RecordingSound final : public SoundPlayer {
+public:
+    RecordingSound();
+    ~RecordingSound() override;
+    RecordingSound(const RecordingSound&) = delete;
+    RecordingSound& operator=(const RecordingSound&) = delete;
+    void playAsync(const QString& path) override { played.append(path); }
+    QStringList played;
+
+private:
+    SoundPlayer* m_previous = nullptr;
+};
+
+}  // namespace platform
