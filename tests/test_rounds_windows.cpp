@@ -269,7 +269,6 @@ void TestRoundsWindows::manualOpensOnlyInLastRound()
 void TestRoundsWindows::manualLoad()
 {
     buildTwoRounds(true);
-    m_fx->builder().setRound(1, 2);
     frmDoorkoppelen w;
     QCOMPARE(w.VorigeRonde(), qint16(1));
     QCOMPARE(w.NieuweRonde(), qint16(2));

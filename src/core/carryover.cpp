@@ -402,13 +402,8 @@ std::vector<qint32> selectByPlace(const std::vector<Standings>& normaal, const s
 
 double RandomGenerator::next()
 {
-    // splitmix64: small, fast and good enough for spreading players.
-    m_state += 0x9E3779B97F4A7C15ull;
-    quint64 z = m_state;
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    z ^= z >> 31;
-    return double(z >> 11) * (1.0 / 9007199254740992.0);
+    m_state = (m_state * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
+    return double(m_state) / 16777216.0;
 }
 
 int pickRandomPoule(std::vector<std::array<int, 2>>& vulling, RandomGenerator& rng)

@@ -149,15 +149,18 @@ std::vector<qint32> selectByPlace(const std::vector<Standings>& normaal, const s
                                   int N, int hoogstePlaats, bool opMatchpunten, const ToernooiRec& t,
                                   const std::set<qint32>& uitgesloten = {});
 
-// Uniform numbers in [0, 1) from a fixed starting state.
+// The program's pseudo-random generator: a 24-bit linear congruential
+// generator, x = (x * 0x43FD43FD + 0xC39EC3) mod 2^24, giving x / 2^24.
+// It is never seeded, so every run starts from the same state and the same
+// choices made first thing after a start give the same poules.
 class RandomGenerator {
 public:
-    static constexpr quint64 StartState = 0x5EED2026C0FFEE01ull;
+    static constexpr quint32 StartState = 0x50000;
     double next();
-    quint64 state() const { return m_state; }
+    quint32 state() const { return m_state; }
 
 private:
-    quint64 m_state = StartState;
+    quint32 m_state = StartState;
 };
 
 // Draws poules until one with room is hit; counts the player in it and

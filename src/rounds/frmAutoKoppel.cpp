@@ -14,6 +14,8 @@
 #include "standings/modStand.h"
 
 #include <QAction>
+#include <QMdiSubWindow>
+#include <QShowEvent>
 #include <algorithm>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -118,8 +120,11 @@ frmAutoKoppel::frmAutoKoppel(QWidget* parent) : QWidget(parent)
 
     auto* kolommen = new QHBoxLayout;
     top->addLayout(kolommen, 1);
-    auto* links = new QVBoxLayout;
-    kolommen->addLayout(links, 0);
+    auto* linksPaneel = new QWidget(this);
+    linksPaneel->setFixedWidth(Px(5700));   // the result list takes the rest of the window's width
+    auto* links = new QVBoxLayout(linksPaneel);
+    links->setContentsMargins(0, 0, 0, 0);
+    kolommen->addWidget(linksPaneel, 0);
 
     // Step 1
     auto* stap1 = new QGroupBox(QStringLiteral(" Stap 1: Hoeveel spelers ? "), this);
@@ -130,7 +135,7 @@ frmAutoKoppel::frmAutoKoppel(QWidget* parent) : QWidget(parent)
     m_option2[1] = new QRadioButton(QStringLiteral("Aantal spelers hangt af van onderstaande keuze:"), stap1);
     m_text1 = new QLineEdit(stap1);
     m_text1->setObjectName(QStringLiteral("Text1"));
-    m_text1->setFixedWidth(Px(700));
+    m_text1->setFixedWidth(Px(600));
     platform::setupInputField(m_text1, platform::KeyFilter::WholeNumber);
     auto* noot = makeLabel(QStringLiteral("Label1"),
                            QStringLiteral("In dit geval worden alle poule-winnaars gekozen, aangevuld met (beste) 2e, "
@@ -138,8 +143,7 @@ frmAutoKoppel::frmAutoKoppel(QWidget* parent) : QWidget(parent)
                            stap1);
     noot->setWordWrap(true);
     noot->setMinimumHeight(noot->fontMetrics().lineSpacing() * 3 + 4);
-    noot->setMinimumWidth(Px(3900));
-    m_check1 = new QCheckBox(QStringLiteral("Alle poule-winnaars (altijd)"), stap1);
+        m_check1 = new QCheckBox(QStringLiteral("Alle poule-winnaars (altijd)"), stap1);
     m_check1->setObjectName(QStringLiteral("Check1"));
     m_check1->setChecked(true);
     m_check1->setEnabled(false);
@@ -199,7 +203,7 @@ frmAutoKoppel::frmAutoKoppel(QWidget* parent) : QWidget(parent)
     for (int i = 0; i < 2; ++i) {
         m_option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
         groep1->addButton(m_option1[i], i);
-        velden[i]->setFixedWidth(Px(700));
+        velden[i]->setFixedWidth(Px(600));
         s3->addWidget(m_option1[i], i, 0);
         s3->addWidget(velden[i], i, 1);
         s3->addWidget(m_eenheid[i], i, 2);
@@ -243,7 +247,7 @@ frmAutoKoppel::frmAutoKoppel(QWidget* parent) : QWidget(parent)
     rounds::SetupList(m_list,
                       {QStringLiteral("Nr"), QStringLiteral("Naam"), QStringLiteral("Vl"), QStringLiteral("Car Nieuw"),
                        QStringLiteral("Moy Nieuw"), QStringLiteral("Poule")},
-                      {700, 1300, 500, 950, 1000, 650}, false);
+                      {650, 1300, 450, 1050, 1050, 650}, false);
     rechts->addWidget(m_list, 1);
     auto* info = new QGroupBox(QStringLiteral(" Ter info: Dit is het resultaat van uw keuzes: "), this);
     info->setObjectName(QStringLiteral("Frame6"));
@@ -276,10 +280,21 @@ frmAutoKoppel::frmAutoKoppel(QWidget* parent) : QWidget(parent)
     Form_Load();
 }
 
+QSize frmAutoKoppel::sizeHint() const { return QSize(Px(11475), Px(9290)); }
+
+void frmAutoKoppel::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    // Opens at the top left of the main window's client area.
+    if (!e->spontaneous())
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            sub->move(0, 0);
+}
+
 void frmAutoKoppel::Form_Load()
 {
     move(0, 0);
-    resize(Px(12300), Px(9290));   // room for all six result columns
+    resize(Px(11475), Px(9290));
     m_option1[0]->setChecked(true);
     m_option2[0]->setChecked(true);
     m_option3[0]->setChecked(true);
@@ -453,13 +468,11 @@ void frmAutoKoppel::Toolbar1_ButtonClick(const QString& key)
         rounds::ShowHelpLines({
             QStringLiteral("U kunt hier aangeven welke spelers naar de nieuwe ronde doorgekoppeld moeten worden en hoe "
                            "de poule-samenstelling er uit moet zien."),
-            QString(),
             QStringLiteral("Let op:"),
             QStringLiteral("1. Automatisch doorkoppelen kan maar één keer per ronde."),
             QStringLiteral("2. Na handmatig doorkoppelen is automatisch doorkoppelen niet meer mogelijk."),
             QStringLiteral("3. Met Toon resultaat wordt nog niets opgeslagen; dat gebeurt pas met Doorkoppelen."),
             QStringLiteral("4. De spelers worden willekeurig over de nieuwe poules verdeeld."),
-            QString(),
             QStringLiteral("Daarna kunt u via Handmatig doorkoppelen of Poulebeheer nog spelers toevoegen."),
         });
     }

@@ -18,6 +18,13 @@ class frmAutoKoppel : public QWidget {
     Q_OBJECT
 public:
     explicit frmAutoKoppel(QWidget* parent = nullptr);
+    // The child window opens at its own size, not at what its layout asks.
+    QSize sizeHint() const override;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+public:
 
     void Form_Load();
     // Refreshes R, T and the players per poule of the previous round.

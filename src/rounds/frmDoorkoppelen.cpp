@@ -9,6 +9,8 @@
 #include "roundsui.h"
 
 #include <QAction>
+#include <QMdiSubWindow>
+#include <QShowEvent>
 #include <QComboBox>
 #include <QFont>
 #include <QGridLayout>
@@ -134,7 +136,7 @@ frmDoorkoppelen::frmDoorkoppelen(QWidget* parent) : QWidget(parent)
     rounds::SetupList(m_list1,
                       {QStringLiteral("Nr"), QStringLiteral("Naam"), QStringLiteral("VL"), QStringLiteral("Car oud"),
                        QStringLiteral("Moy oud")},
-                      {800, 2000, 700, 800, 900}, true);
+                      {750, 1700, 600, 850, 900}, true);
     lL->addWidget(m_list1, 1);
 
     auto* keuzeL = new QGroupBox(QStringLiteral(" Uw keuze "), links);
@@ -203,7 +205,7 @@ frmDoorkoppelen::frmDoorkoppelen(QWidget* parent) : QWidget(parent)
     rounds::SetupList(m_list2,
                       {QStringLiteral("Nr"), QStringLiteral("Naam"), QStringLiteral("VL"), QStringLiteral("Car nieuw"),
                        QStringLiteral("Moy nieuw")},
-                      {800, 2000, 700, 1050, 1050}, false);
+                      {750, 1700, 600, 1000, 1000}, false);
     rL->addWidget(m_list2, 1);
 
     auto* keuzeR = new QGroupBox(QStringLiteral(" Uw keuze "), rechts);
@@ -258,6 +260,17 @@ void frmDoorkoppelen::setRechterPouleText(const QString& t)
 {
     for (QLabel* l : m_rechterPoule)
         l->setText(t);
+}
+
+QSize frmDoorkoppelen::sizeHint() const { return QSize(Px(13050), Px(9290)); }
+
+void frmDoorkoppelen::showEvent(QShowEvent* e)
+{
+    QWidget::showEvent(e);
+    // Opens at the top left of the main window's client area.
+    if (!e->spontaneous())
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
+            sub->move(0, 0);
 }
 
 void frmDoorkoppelen::Form_Load()
@@ -486,7 +499,6 @@ void frmDoorkoppelen::Command3_Click(int index)
             QStringLiteral("Als u bij de aanmaak van het toernooi hebt gekozen om de moyennes na elke ronde aan te "
                            "passen, dan krijgt een doorgekoppelde speler het moyenne dat hij in de vorige ronde "
                            "gespeeld heeft (nooit lager dan het ingestelde minimum)."),
-            QString(),
             TipLine,
         });
         break;
@@ -523,12 +535,10 @@ void frmDoorkoppelen::Toolbar1_ButtonClick(const QString& key)
         rounds::ShowHelpLines({
             QStringLiteral("In dit scherm kunt u handmatig spelers uit de vorige ronde doorkoppelen naar de nieuwe "
                            "ronde."),
-            QString(),
             QStringLiteral("Let op 1: Zodra u één speler hebt doorgekoppeld, kunt u geen gebruik meer maken van de "
                            "automatische doorkoppeling."),
             QStringLiteral("Let op 2: Als u bij de aanmaak van dit toernooi hebt gekozen om de moyennes na elke ronde "
                            "aan te passen, dan zal het programma dat ook voor u verzorgen."),
-            QString(),
             TipLine,
         });
     }

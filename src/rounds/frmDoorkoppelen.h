@@ -14,6 +14,13 @@ class frmDoorkoppelen : public QWidget {
     Q_OBJECT
 public:
     explicit frmDoorkoppelen(QWidget* parent = nullptr);
+    // The child window opens at its own size, not at what its layout asks.
+    QSize sizeHint() const override;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+public:
 
     void Form_Load();
     void FillCarryOverList(int lijst);
