@@ -1,0 +1,216 @@
+// The print-outs of the cross table window: the table on landscape sheets of
+// at most 30 x 30 players, and the portrait list of games still to play.
+#include "frmMatrix.h"
+#include "app/modStootplanner.h"
+#include "app/shell.h"
+#include "core/format.h"
+#include "core/recordfile.h"
+#include "core/tournamentfiles.h"
+#include "platform/msgbox.h"
+#include "platform/picturebox.h"
+#include "platform/printer.h"
+#include "print/pageheader.h"
+#include "print/printjob.h"
+
+#include <QLabel>
+
+using namespace modStootplanner;
+using platform::LineShape;
+using platform::Tab;
+
+namespace {
+
+const QColor Zwart = Qt::black;
+
+// A black outline with the colour filled 5 twips to the right and down.
+void legendRow(platform::Printer& P, double y1, double y2, quint32 kleur, const QString& woord, double tekstY)
+{
+    P.Line(1700, y1, 2100, y2, Zwart, LineShape::Box);
+    P.Line(1705, y1 + 5, 2105, y2 + 5, platform::vbColor(kleur), LineShape::FilledBox);
+    P.setCurrentX(2200);
+    P.setCurrentY(tekstY);
+    P.Print({woord});
+}
+
+} // namespace
+
+void frmMatrix::PrintMatrix()
+{
+    print::RunPrint(QStringLiteral("frmMatrix, matrix"), [this] {
+        const int n = AantalInMatrix;
+        const int p = core::matrixSheetCount(n);
+        if (p > 1) {
+            MeldingAntwoord = qint16(platform::MsgBox(core::matrixSheetQuestion(p),
+                                                      platform::vbYesNo + platform::vbInformation, MeldingTitel));
+            if (MeldingAntwoord == platform::vbNo)
+                return;
+        }
+        platform::ShowPrintDialog();
+        auto& P = platform::printer();
+        P.setOrientation(platform::OrientationLandscape);
+        P.setFontName(QStringLiteral("Arial Narrow"));
+        const bool punten = core::isJa(Toernooi.puntenInMatrix);
+
+        for (int r = 1; r <= p; ++r) {
+            for (int c = 1; c <= p; ++c) {
+                const core::SheetRange rows = core::matrixSheetRange(r, n);
+                const core::SheetRange cols = core::matrixSheetRange(c, n);
+
+                if (FileExists(ProgrammaMap + core::LogoFileName)) {
+                    const QImage logo = ClubLogoImage();
+                    if (!logo.isNull() && logo.width() > 0 && logo.height() > 0) {
+                        double w, h;
+                        if (logo.width() > logo.height()) {
+                            LogoVerhouding = float(double(logo.height()) / logo.width());
+                            w = 1200;
+                            h = int(LogoVerhouding * 1200);
+                        } else {
+                            LogoVerhouding = float(double(logo.width()) / logo.height());
+                            w = int(LogoVerhouding * 1200);
+                            h = 1200;
+                        }
+                        P.PaintPicture(logo, 300, 300, w, h);
+                    }
+                }
+
+                P.setFontSize(12);
+                P.setFontBold(true);
+                P.setCurrentX(3400);
+                P.setCurrentY(200);
+                P.Print({core::matrixSheetHeading(Toernooi.naam, p, r, c)});
+
+                P.setFontSize(10);
+                P.setFontBold(false);
+                P.Line(1700, 400, 2100, 675, Zwart, LineShape::Box);
+                legendRow(P, 675, 950, core::KleurWinst, QStringLiteral("winst"), 700);
+                legendRow(P, 950, 1225, core::KleurRemise, QStringLiteral("remise"), 975);
+                legendRow(P, 1225, 1500, core::KleurVerlies, QStringLiteral("verlies"), 1250);
+
+                P.setFontBold(true);
+                P.setCurrentX(600);
+                P.setCurrentY(1500);
+                P.Print({Tab(5), QStringLiteral("Matrix in poule ") + core::signedNum(HuidigePoule)});
+                P.setCurrentX(600);
+                P.setCurrentY(1850);
+                P.Print({Tab(5), QStringLiteral("Naam"), Tab(32), QStringLiteral("Car")});
+
+                P.setFontBold(false);
+                for (int k = rows.first, t = 1; k <= rows.last; ++k, ++t) {
+                    const QString naam = Label2(k) ? Label2(k)->text() : QString();
+                    const QString car = Label6(k) ? Label6(k)->text() : QString();
+                    P.setCurrentX(600);
+                    P.setCurrentY(t * 275 + 1855);
+                    P.Print({Tab(5), naam, Tab(36 - core::DigitCount(qint64(car.toInt()))), car});
+                }
+
+                for (int k = cols.first, u = 1; k <= cols.last; ++k, ++u)
+                    if (platform::PictureBox* kop = Picture4(k))
+                        P.PaintPicture(kop->Image(), u * 400 + 3000, 500);
+
+                for (int i = rows.first, t = 1; i <= rows.last; ++i, ++t) {
+                    for (int j = cols.first, u = 1; j <= cols.last; ++j, ++u) {
+                        const double x1 = u * 400 + 3000;
+                        const double y1 = t * 275 + 2075;
+                        if (i == j) {
+                            P.Line(x1, y1, x1 + 400, y1 + 275, Zwart, LineShape::FilledBox);
+                            continue;
+                        }
+                        const Cell cel = Label3((i - 1) * n + j);
+                        if (cel.code >= 1 && cel.code <= 3) {
+                            P.Line(x1, y1, x1 + 400, y1 + 275, Zwart, LineShape::Box);
+                            P.Line(x1 + 5, y1 + 5, x1 + 395, y1 + 270, CellColour(cel.code), LineShape::FilledBox);
+                            if (punten && !cel.Caption.isEmpty()) {
+                                P.setCurrentY(y1 + 10);
+                                P.setCurrentX(x1 + core::matrixPointsOffset(cel.Caption.toInt()));
+                                P.Print({cel.Caption});
+                            }
+                        } else {
+                            P.Line(x1, y1, x1 + 400, y1 + 275, Zwart, LineShape::Box);
+                        }
+                    }
+                }
+
+                if (r == p && c == p)
+                    P.EndDoc();
+                else
+                    P.NewPage();
+            }
+        }
+        platform::MsgBox(QStringLiteral("Matrix wordt uitgeprint"), platform::vbInformation, QStringLiteral("Gereed"));
+    });
+}
+
+void frmMatrix::PrintStillToPlay()
+{
+    print::RunPrint(QStringLiteral("frmMatrix, lijstje"), [this] {
+        if (!FileExists(PadSpelers())) {
+            platform::MsgBox(MissingFileMessage(FileSpelers, CheckForm::Closing), platform::vbCritical, MeldingTitel);
+            return;
+        }
+        const bool metUitslagen = FileExists(PadUitslag());
+        std::vector<core::UitslagRec> uitslagen;
+        if (metUitslagen)
+            uitslagen = core::RecordFile<core::UitslagRec>::readAll(PadUitslag());
+        const auto open = core::stillToPlay(m_entries, metUitslagen ? &uitslagen : nullptr, HuidigePoule, HuidigeRonde);
+
+        platform::ShowPrintDialog();
+        auto& P = platform::printer();
+        P.setOrientation(platform::OrientationPortrait);
+        P.setFontName(QStringLiteral("Times New Roman"));
+        PrintPagina = 1;
+        PrintRegel = 0;
+        const QString titel = core::stillToPlayTitle(HuidigeRonde, HuidigePoule);
+
+        auto startPage = [&] {
+            PrintRegel = 0;
+            ++PrintPagina;
+            P.NewPage();
+            PrintPageHeader(1, titel, PrintPagina);
+            P.setFontSize(11);
+            P.setCurrentX(550);
+            P.setCurrentY(2500);
+        };
+        auto headLine = [&](const QString& naam) {
+            P.setFontBold(true);
+            P.Print({Tab(5), naam + QStringLiteral(" moet nog tegen:")});
+            ++PrintRegel;
+            P.setFontBold(false);
+        };
+
+        PrintPageHeader(1, titel, 1);
+        P.setFontSize(11);
+        P.setCurrentX(550);
+        P.setCurrentY(2500);
+
+        const int n = int(m_entries.size());
+        for (int a = 0; a < n; ++a) {
+            const QString naamA = m_entries[size_t(a)].text;
+            headLine(naamA);
+            int slot = 1;
+            for (int b : open[size_t(a)]) {
+                const QString naamB = m_entries[size_t(b)].text;
+                if (slot == 1)
+                    ++PrintRegel;
+                if (slot < 4) {
+                    P.Print({Tab(slot * 30 - 24), naamB}, platform::NoLineEnd);
+                    ++slot;
+                } else {
+                    P.Print({Tab(96), naamB});
+                    slot = 1;
+                    if (PrintRegel >= 51) {
+                        startPage();
+                        headLine(naamA);
+                    }
+                }
+            }
+            if (slot != 1)
+                P.Print();
+            P.Print();
+            ++PrintRegel;
+            if (a < n - 1 && PrintRegel > 50)
+                startPage();
+        }
+        P.EndDoc();
+        platform::MsgBox(QStringLiteral("Lijst wordt uitgeprint"), platform::vbInformation, QStringLiteral("Gereed"));
+    });
+}

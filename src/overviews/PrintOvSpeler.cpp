@@ -1,0 +1,116 @@
+// The printed overview of one player: the game list as shown, landscape,
+// 33 rows a page under the common page header and the column heading.
+#include "frmOvSpeler.h"
+#include "app/modStootplanner.h"
+#include "core/format.h"
+#include "platform/msgbox.h"
+#include "platform/printer.h"
+#include "print/pageheader.h"
+#include "print/printjob.h"
+
+#include <QLabel>
+
+using namespace modStootplanner;
+using platform::PrintItem;
+using platform::Tab;
+
+namespace {
+
+constexpr int RegelsPerPagina = 33;
+
+// Right-aligned at edge e: the text starts DigitCount columns before it.
+void rightAt(QList<PrintItem>& line, int edge, const QString& text)
+{
+    line << Tab(edge - core::decimalTextDigits(text)) << text;
+}
+
+void headingLine(platform::Printer& P)
+{
+    P.setFontBold(true);
+    P.Print({Tab(7), "Rnd", Tab(12), "Poul", Tab(18), "Datum", Tab(32), "Pnt", Tab(40), "Car", Tab(50), "Brt",
+             Tab(60), "Moy", Tab(70), "HS", Tab(80), "% car", Tab(91), "% moy", Tab(102), "Tegenstander", Tab(130),
+             "Pnt", Tab(139), "Car", Tab(149), "Brt", Tab(159), "Moy", Tab(169), "HS"});
+    P.setFontBold(false);
+    P.Print();
+}
+
+QString rightTrimmed(const QString& s)
+{
+    int n = s.size();
+    while (n > 0 && s.at(n - 1).isSpace())
+        --n;
+    return s.left(n);
+}
+
+} // namespace
+
+void frmOvSpeler::PrintPlayerOverview()
+{
+    const std::vector<core::OverviewRow> rows = GameRows();
+    print::RunPrint(QStringLiteral("frmOVspeler"), [&] {
+        MeldingTekst = QStringLiteral("Overzicht speler ") + rightTrimmed(Label4()->text());
+        platform::ShowPrintDialog();
+        auto& P = platform::printer();
+        P.setOrientation(platform::OrientationLandscape);
+        P.setFontName(QStringLiteral("Times New Roman"));
+        PrintPageHeader(2, MeldingTekst, 1);
+        P.setFontSize(10);
+        headingLine(P);
+        PrintPagina = 1;
+        PrintRegel = 0;
+        // A two-decimal text is one character shorter: its edge is one column further.
+        const int d = Toernooi.aantalDecimalen == 2 ? 1 : 0;
+
+        const int aantal = int(rows.size());
+        for (TellerK = 1; TellerK <= aantal; ++TellerK) {
+            const core::OverviewRow& r = rows[size_t(TellerK - 1)];
+            const auto item = [&r](int k) { return r.sub.value(k - 1); };
+            QList<PrintItem> line;
+            if (item(2) == core::OverviewSubtotaal || item(2) == core::OverviewTotaal) {
+                line << Tab(18) << item(2);
+                rightAt(line, 34, item(3));
+                rightAt(line, 43, item(4));
+                rightAt(line, 52, item(5));
+                if (item(6) == core::OverviewNvt)
+                    line << Tab(59) << item(6);  // ends where a moyenne ends
+                else
+                    rightAt(line, 61 + d, item(6));
+                rightAt(line, 72, item(7));
+                P.setFontBold(true);
+                P.Print(line, platform::NoLineEnd);
+                P.setFontBold(false);
+            } else if (r.text != QLatin1String(" ")) {
+                rightAt(line, 10, r.text);
+                rightAt(line, 16, item(1));
+                line << Tab(19) << item(2);
+                rightAt(line, 36, item(3));
+                rightAt(line, 45, item(4));
+                rightAt(line, 55, item(5));
+                rightAt(line, 64 + d, item(6));
+                rightAt(line, 76, item(7));
+                rightAt(line, 86 + d, item(8));
+                rightAt(line, 99 + d, item(9));
+                line << Tab(108) << rightTrimmed(item(10).left(23));
+                rightAt(line, 140, item(11));
+                rightAt(line, 150, item(12));
+                rightAt(line, 160, item(13));
+                rightAt(line, 169 + d, item(14));
+                rightAt(line, 181, item(15));
+                P.Print(line, platform::NoLineEnd);
+            }
+            P.Print();
+            ++PrintRegel;
+            if (PrintRegel >= RegelsPerPagina && TellerK < aantal) {
+                PrintRegel = 0;
+                ++PrintPagina;
+                P.NewPage();
+                PrintPageHeader(2, MeldingTekst, PrintPagina);
+                P.setFontSize(10);
+                headingLine(P);
+            }
+        }
+        P.EndDoc();
+        platform::MsgBox(QStringLiteral("Overzicht wordt uitgeprint"), platform::vbInformation,
+                         QStringLiteral("Gereed"));
+    });
+}
