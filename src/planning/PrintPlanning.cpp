@@ -1,0 +1,130 @@
+#include "PrintPlanning.h"
+#include "app/modStootplanner.h"
+#include "core/format.h"
+#include "core/planning.h"
+#include "platform/msgbox.h"
+#include "platform/printer.h"
+#include "platform/printerror.h"
+#include "print/pageheader.h"
+#include "print/printjob.h"
+
+using namespace modStootplanner;
+using platform::Tab;
+
+namespace planning {
+
+namespace {
+constexpr int TafelBreedte = 4560;
+constexpr int TijdLinks = 600;
+constexpr int TijdRechts = 1300;
+
+QString rtrim(QString s)
+{
+    while (s.endsWith(QLatin1Char(' ')))
+        s.chop(1);
+    return s;
+}
+} // namespace
+
+const PrintLayout& LandscapeLayout()
+{
+    static const PrintLayout l{platform::OrientationLandscape, 3, 507, 17, 1893, 2400, 10507, 2910, 980,
+                               {18, 44, 70, 97, 123, 149}, {32, 81, 129}};
+    return l;
+}
+
+const PrintLayout& PortraitLayout()
+{
+    static const PrintLayout l{platform::OrientationPortrait, 2, 425, 32, 2000, 2425, 15600, 2850, 960,
+                               {18, 44, 70, 97}, {32, 81}};
+    return l;
+}
+
+void PrintPlanningGrid(const QList<int>& block, const PrintLayout& layout)
+{
+    auto& P = platform::printer();
+    P.setFontSize(11);
+    P.setFontBold(true);
+    P.setCurrentX(800);
+    P.setCurrentY(2500);
+    P.Print({QStringLiteral("Tijd")}, platform::NoLineEnd);
+    for (int place = 0; place < block.size() && place < layout.headTabs.size(); ++place)
+        P.Print({Tab(layout.headTabs.at(place)), QStringLiteral("Tafel nr ") + core::signedNum(block.at(place))},
+                platform::NoLineEnd);
+    P.Print();
+    P.setFontBold(false);
+}
+
+void PrintPlanning(const PlanningPrint& pl)
+{
+    const QList<int> used = core::usedTables(pl.aantalTafels, pl.aantalPartijen, pl.captions);
+    if (used.isEmpty()) {
+        platform::MsgBox(QStringLiteral("U kunt geen lege planning printen !"), platform::vbExclamation, MeldingTitel);
+        return;
+    }
+    MeldingTekst = QStringLiteral("Planning Nr: ") + pl.nummerText + QStringLiteral("    d.d. ") + pl.datumText
+                   + QStringLiteral(" in ronde ") + core::signedNum(HuidigeRonde);
+
+    print::RunPrint(QStringLiteral("frmPlanning printen"), [&] {
+        platform::ShowPrintDialog();
+        auto& P = platform::printer();
+        P.setOrientation(core::printLandscape(pl.aantalPartijen) ? platform::OrientationLandscape
+                                                                 : platform::OrientationPortrait);
+        P.setFontName(QStringLiteral("Times New Roman"));
+        P.Print();
+        PrintPagina = 1;
+        const PrintLayout* layout = nullptr;
+        if (P.Orientation() == platform::OrientationPortrait)
+            layout = &PortraitLayout();
+        else if (P.Orientation() == platform::OrientationLandscape)
+            layout = &LandscapeLayout();
+        if (layout) {
+            const QList<QList<int>> blocks = core::printBlocks(pl.aantalTafels, used, layout->perBlock);
+            for (int b = 0; b < blocks.size(); ++b) {
+                const QList<int>& block = blocks.at(b);
+                if (b > 0)
+                    P.NewPage();
+                PrintPageHeader(layout->orientatie, MeldingTekst, PrintPagina);
+                PrintPlanningGrid(block, *layout);
+
+                const int n = int(block.size());
+                const int right = TafelBreedte * n + TijdRechts;
+                P.Line(TijdLinks, layout->frameTop, TijdLinks, layout->frameBottom);
+                P.Line(TijdRechts, layout->frameTop, TijdRechts, layout->frameBottom);
+                for (int i = 1; i <= n; ++i) {
+                    P.Line(TafelBreedte * i - layout->sideRuleOffset, layout->sideRuleTop,
+                           TafelBreedte * i - layout->sideRuleOffset, layout->frameBottom);
+                    P.Line(TafelBreedte * i + TijdRechts, layout->frameTop, TafelBreedte * i + TijdRechts,
+                           layout->frameBottom);
+                }
+                for (int j = 1; j <= layout->ruleCount; ++j) {
+                    const int y = layout->ruleBase + layout->rowHeight * j;
+                    P.Line(TijdLinks, y, right, y);
+                }
+
+                const bool fullLandscape = layout->orientatie == platform::OrientationLandscape && n == 3;
+                for (int s = 1; s <= pl.aantalPartijen; ++s) {
+                    P.setCurrentX(700);
+                    P.setCurrentY(2500 + layout->rowHeight * s);
+                    P.Print({pl.tijden.value(s - 1)}, platform::NoLineEnd);
+                    for (int place = 0; place < n; ++place) {
+                        const int t = block.at(place);
+                        const QString kant1 =
+                            rtrim(pl.captions.value(core::cellElement(t, s, 1, pl.aantalPartijen) - 1));
+                        const QString kant2 =
+                            rtrim(pl.captions.value(core::cellElement(t, s, 2, pl.aantalPartijen) - 1));
+                        const bool last = place == n - 1;
+                        P.Print({Tab(layout->textTabs.at(2 * place)), kant1, Tab(layout->textTabs.at(2 * place + 1)),
+                                 kant2},
+                                last && fullLandscape ? platform::EndLine : platform::NoLineEnd);
+                    }
+                }
+                ++PrintPagina;
+            }
+        }
+        P.EndDoc();
+        platform::MsgBox(QStringLiteral("Planning wordt uitgeprint"), platform::vbInformation, QStringLiteral("Gereed"));
+    });
+}
+
+} // namespace planning
