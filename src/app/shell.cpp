@@ -4,6 +4,7 @@
 #include "app/frmStart.h"
 #include "app/mdiHoofd.h"
 #include "app/modStootplanner.h"
+#include "help/modHelp.h"
 #include "core/format.h"
 #include "core/recordfile.h"
 #include "core/tournamentfiles.h"
@@ -170,6 +171,8 @@ bool OpenTournament(const QString& settingsPath, bool meldFouten)
 mdiHoofd* StartUp()
 {
     ProgrammaMap = platform::programFolder();
+    // The help data file and the alarm sound ship inside the program.
+    modHelp::InstallShippedFiles();
     MeldingTitel = QStringLiteral("Let op!");
     HuidigeRonde = 1;
     Clubnaam = core::readOrCreateClubnaam(ProgrammaMap + core::ClubnaamFileName);

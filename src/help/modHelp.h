@@ -1,0 +1,38 @@
+#pragma once
+// Module-level state and shared routines of the help viewer and the clock.
+
+#include "core/helpfile.h"
+#include <QString>
+
+namespace modHelp {
+
+// The record buffer of the help file: the last topic read.
+extern core::HelpRec HelpOnderwerp;
+
+// ProgrammaMap & "StootplannerHelp.hlp".
+QString HelpBestand();
+// ProgrammaMap & "ringin.wav".
+QString AlarmGeluid();
+
+// Reads topic k into HelpOnderwerp; false (buffer unchanged) when the file
+// has no whole record k.
+bool ReadHelpOnderwerp(qint64 k);
+
+// The viewer's missing-file check: true when the help file exists, else the
+// critical box "Help-bestand van Stootplanner niet gevonden !" ... and false.
+bool CheckHelpFile();
+// The main window's variant, shown before the viewer is opened.
+bool CheckHelpFileBeforeOpening();
+
+// The viewer's error box: the report text is left in MeldingTekst and shown
+// in a critical box titled "Error".
+void ShowErrorReport(int number, const QString& description, const QString& source, const QString& formLabel);
+
+// Copies the shipped help file and alarm sound into the program folder when
+// they are missing there. Called once at start-up.
+void InstallShippedFiles();
+
+// Converts twips to pixels (15 twips a pixel).
+inline int Px(double twips) { return int((twips + 7) / 15); }
+
+}  // namespace modHelp
