@@ -1,5 +1,7 @@
 #include "mdiHoofd.h"
 
+#include <iterator>
+
 #include "app/keyicons.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
@@ -281,6 +283,24 @@ QMenu* mdiHoofd::menuFor(const QString& menu, int group, const QString& item)
     return m_menus.value(QStringLiteral("mnuDiversen"));
 }
 
+namespace {
+// The order of the items within their menus, whatever order the parts of the
+// program register them in.
+const char* const kItemOrder[] = {
+    "mnuRondebeheerNieuw",   "mnuRondebeheerGanaar",   "mnuRondebeheerKoppelen", "mnuRondebeheerRandom",
+    "mnuOverzichtenStand",   "mnuOverzichtenMatrix",   "mnuOverzichtenSpeler",   "mnuOverzichtenWinnaars",
+    "mnuPlanningNieuw",      "mnuPlanningBestaand",
+};
+
+int itemRank(const QString& name)
+{
+    for (int i = 0; i < int(std::size(kItemOrder)); ++i)
+        if (name == QLatin1String(kItemOrder[i]))
+            return i;
+    return -1;
+}
+} // namespace
+
 QAction* mdiHoofd::itemFor(const QString& name, const QString& caption, QMenu* menu)
 {
     QAction* a = m_items.value(name);
@@ -293,6 +313,14 @@ QAction* mdiHoofd::itemFor(const QString& name, const QString& caption, QMenu* m
             for (QAction* x : menu->actions())
                 if (x->objectName() == QLatin1String("mnuBestandSep"))
                     before = x;
+        if (const int rank = itemRank(name); rank >= 0) {
+            for (QAction* x : menu->actions()) {
+                if (itemRank(x->objectName()) > rank) {
+                    before = x;
+                    break;
+                }
+            }
+        }
         menu->insertAction(before, a);
         m_items.insert(name, a);
     } else {

@@ -15,7 +15,7 @@ QToolBar* makeKeyToolbar(QWidget* owner, std::initializer_list<ToolKey> keys,
         QAction* a = bar->addAction(owner->style()->standardIcon(k.icon), text);
         const QString key = QString::fromLatin1(k.key);
         a->setObjectName(key);
-        a->setToolTip(text);
+        a->setToolTip(k.tip ? QString::fromUtf8(k.tip) : text);
         QObject::connect(a, &QAction::triggered, owner, [onClick, key] { onClick(key); });
     }
     return bar;

@@ -13,6 +13,7 @@ struct ToolKey {
     const char* key;
     const char* text;
     QStyle::StandardPixmap icon;
+    const char* tip = nullptr;   // tooltip when it differs from the caption
 };
 
 // Builds the toolbar (objectName "Toolbar1") with one action per key; the

@@ -1,4 +1,5 @@
 #include "frmAutoKoppel.h"
+#include "platform/keytoolbar.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
 #include "core/format.h"
@@ -90,25 +91,12 @@ frmAutoKoppel::frmAutoKoppel(QWidget* parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("Spelers automatisch doorkoppelen"));
     auto* top = new QVBoxLayout(this);
 
-    m_toolbar = new QToolBar(this);
-    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    struct Key {
-        const char* key;
-        const char* text;
-        QStyle::StandardPixmap icon;
-    };
-    const Key keys[] = {{"But02", "Scherm sluiten", QStyle::SP_DialogCloseButton},
-                        {"But04", "Resultaat printen", QStyle::SP_FileDialogDetailedView},
-                        {"But05", "Speler zoeken", QStyle::SP_FileDialogContentsView},
-                        {"But06", "Help", QStyle::SP_DialogHelpButton}};
-    for (const Key& k : keys) {
-        QAction* a = m_toolbar->addAction(style()->standardIcon(k.icon), QString::fromLatin1(k.text));
-        a->setObjectName(QString::fromLatin1(k.key));
-        a->setToolTip(QString::fromLatin1(k.text));
-        const QString key = QString::fromLatin1(k.key);
-        connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
-    }
+    m_toolbar = platform::makeKeyToolbar(this,
+                                         {{"But02", "Scherm sluiten", QStyle::SP_DialogCloseButton},
+                                          {"But04", "Resultaat printen", QStyle::SP_FileDialogDetailedView},
+                                          {"But05", "Speler zoeken", QStyle::SP_FileDialogContentsView},
+                                          {"But06", "Help", QStyle::SP_DialogHelpButton}},
+                                         [this](const QString& key) { Toolbar1_ButtonClick(key); });
     top->addWidget(m_toolbar);
 
     for (int i = 0; i < 7; ++i) {

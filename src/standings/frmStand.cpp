@@ -1,4 +1,5 @@
 #include "frmStand.h"
+#include "platform/keytoolbar.h"
 #include "PrintStand.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
@@ -71,23 +72,12 @@ void frmStand::buildUi()
     top->setContentsMargins(4, 4, 4, 4);
     top->setSpacing(4);
 
-    m_toolbar = new QToolBar(this);
-    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    struct Key { const char* key; const char* text; const char* tip; QStyle::StandardPixmap icon; };
-    const Key keys[] = {
-        {"But02", "Sluiten", "Sluit stand", QStyle::SP_DialogCloseButton},
-        {"But03", "Printen", "Printen", QStyle::SP_FileDialogDetailedView},
-        {"But04", "HTML", "HTML-code", QStyle::SP_DriveNetIcon},
-        {"But06", "Help", "Help", QStyle::SP_DialogHelpButton},
-    };
-    for (const Key& k : keys) {
-        QAction* a = m_toolbar->addAction(style()->standardIcon(k.icon), QString::fromUtf8(k.text));
-        a->setObjectName(QString::fromLatin1(k.key));
-        a->setToolTip(QString::fromUtf8(k.tip));
-        const QString key = QString::fromLatin1(k.key);
-        connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
-    }
+    m_toolbar = platform::makeKeyToolbar(this,
+                                         {{"But02", "Sluiten", QStyle::SP_DialogCloseButton, "Sluit stand"},
+                                          {"But03", "Printen", QStyle::SP_FileDialogDetailedView},
+                                          {"But04", "HTML", QStyle::SP_DriveNetIcon, "HTML-code"},
+                                          {"But06", "Help", QStyle::SP_DialogHelpButton}},
+                                         [this](const QString& key) { Toolbar1_ButtonClick(key); });
     top->addWidget(m_toolbar);
 
     // Heading: the tournament, the caption "Stand", the round and the poule.

@@ -1,4 +1,5 @@
 #include "frmStandTussen.h"
+#include "platform/keytoolbar.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
 #include "core/format.h"
@@ -20,17 +21,10 @@ frmStandTussen::frmStandTussen(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmStandTussen"));
     auto* top = new QVBoxLayout(this);
-    m_toolbar = new QToolBar(this);
-    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    QAction* a2 = m_toolbar->addAction(style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("Sluiten"));
-    a2->setObjectName(QStringLiteral("But02"));
-    a2->setToolTip(QStringLiteral("Stand sluiten"));
-    QAction* a4 = m_toolbar->addAction(style()->standardIcon(QStyle::SP_DialogHelpButton), QStringLiteral("Help"));
-    a4->setObjectName(QStringLiteral("But04"));
-    a4->setToolTip(QStringLiteral("Help"));
-    connect(a2, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(QStringLiteral("But02")); });
-    connect(a4, &QAction::triggered, this, [this] { Toolbar1_ButtonClick(QStringLiteral("But04")); });
+    m_toolbar = platform::makeKeyToolbar(this,
+                                         {{"But02", "Sluiten", QStyle::SP_DialogCloseButton, "Stand sluiten"},
+                                          {"But04", "Help", QStyle::SP_DialogHelpButton}},
+                                         [this](const QString& key) { Toolbar1_ButtonClick(key); });
     top->addWidget(m_toolbar);
 
     auto* frame = new QGroupBox(QStringLiteral(" Stand in gekozen poule (in huidige ronde) "), this);

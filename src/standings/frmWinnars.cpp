@@ -1,4 +1,5 @@
 #include "frmWinnars.h"
+#include "platform/keytoolbar.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
 #include "core/format.h"
@@ -57,20 +58,11 @@ frmWinnars::frmWinnars(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmWinnars"));
     setWindowTitle(QStringLiteral("Lijstje poulewinnaars"));
     auto* top = new QVBoxLayout(this);
-    m_toolbar = new QToolBar(this);
-    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    struct Key { const char* key; const char* text; QStyle::StandardPixmap icon; };
-    const Key keys[] = {{"But02", "Sluiten", QStyle::SP_DialogCloseButton},
-                        {"But03", "Printen", QStyle::SP_FileDialogDetailedView},
-                        {"But05", "Help", QStyle::SP_DialogHelpButton}};
-    for (const Key& k : keys) {
-        QAction* a = m_toolbar->addAction(style()->standardIcon(k.icon), QString::fromLatin1(k.text));
-        a->setObjectName(QString::fromLatin1(k.key));
-        a->setToolTip(QString::fromLatin1(k.text));
-        const QString key = QString::fromLatin1(k.key);
-        connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
-    }
+    m_toolbar = platform::makeKeyToolbar(this,
+                                         {{"But02", "Sluiten", QStyle::SP_DialogCloseButton},
+                                          {"But03", "Printen", QStyle::SP_FileDialogDetailedView},
+                                          {"But05", "Help", QStyle::SP_DialogHelpButton}},
+                                         [this](const QString& key) { Toolbar1_ButtonClick(key); });
     top->addWidget(m_toolbar);
 
     auto* mid = new QHBoxLayout;
