@@ -2,6 +2,7 @@
 // Module-level state and shared routines of the help viewer and the clock.
 
 #include "core/helpfile.h"
+#include "platform/formgeometry.h"
 #include <QString>
 
 namespace modHelp {
@@ -33,6 +34,6 @@ void ShowErrorReport(int number, const QString& description, const QString& sour
 void InstallShippedFiles();
 
 // Converts twips to pixels (15 twips a pixel).
-inline int Px(double twips) { return int((twips + 7) / 15); }
+using platform::Px;
 
 }  // namespace modHelp

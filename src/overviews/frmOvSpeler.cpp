@@ -1,4 +1,5 @@
 #include "frmOvSpeler.h"
+#include "platform/formgeometry.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
 #include "core/format.h"
@@ -196,14 +197,14 @@ void frmOvSpeler::showEvent(QShowEvent* e)
 {
     if (!m_placed) {
         m_placed = true;
-        modStand::PlaceChildWindow(this, 0, 0, 14470, 9290);
+        platform::placeChildWindow(this, 0, 0, 14470, 9290);
     }
     QWidget::showEvent(e);
 }
 
 void frmOvSpeler::Form_Load()
 {
-    modStand::PlaceChildWindow(this, 0, 0, 14470, 9290);
+    platform::placeChildWindow(this, 0, 0, 14470, 9290);
     HuidigePoule = 1;
     m_combo->clear();
     for (int p = 1; p <= AantalPoules; ++p)

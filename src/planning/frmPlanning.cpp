@@ -1,4 +1,5 @@
 #include "frmPlanning.h"
+#include "platform/formgeometry.h"
 #include "PrintPlanning.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
@@ -15,7 +16,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QMdiSubWindow>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
@@ -579,8 +579,7 @@ void frmPlanning::showEvent(QShowEvent* e)
     // Inside the main window the frame around us takes the place (0, 0).
     if (!m_placed) {
         m_placed = true;
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            sub->move(0, 0);
+        platform::placeChildWindow(this, 0, 0);
     }
     QWidget::showEvent(e);
 }

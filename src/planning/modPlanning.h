@@ -2,6 +2,7 @@
 // Module-level state of the table planning: the planning buffer and the
 // small helpers shared by the planning windows.
 #include "core/planning.h"
+#include "platform/formgeometry.h"
 #include <QString>
 #include <QStringList>
 
@@ -18,7 +19,7 @@ qint16 NextPlanningNumber();
 namespace planning {
 
 // Twips to pixels at 15 twips a pixel.
-inline int Px(int twips) { return (twips + 7) / 15; }
+using platform::Px;
 
 // Puts the paragraphs into MeldingTekst (joined by line breaks), sets
 // HelpGroot and shows frmHelp.

@@ -1,4 +1,5 @@
 #include "frmAutoKoppel.h"
+#include "platform/formgeometry.h"
 #include "platform/keytoolbar.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
@@ -15,7 +16,6 @@
 #include "standings/modStand.h"
 
 #include <QAction>
-#include <QMdiSubWindow>
 #include <QShowEvent>
 #include <algorithm>
 #include <QButtonGroup>
@@ -275,8 +275,7 @@ void frmAutoKoppel::showEvent(QShowEvent* e)
     QWidget::showEvent(e);
     // Opens at the top left of the main window's client area.
     if (!e->spontaneous())
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            sub->move(0, 0);
+        platform::placeChildWindow(this, 0, 0);
 }
 
 void frmAutoKoppel::Form_Load()

@@ -1,4 +1,5 @@
 #include "frmDoorkoppelen.h"
+#include "platform/formgeometry.h"
 #include "platform/keytoolbar.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
@@ -10,7 +11,6 @@
 #include "roundsui.h"
 
 #include <QAction>
-#include <QMdiSubWindow>
 #include <QShowEvent>
 #include <QComboBox>
 #include <QFont>
@@ -257,8 +257,7 @@ void frmDoorkoppelen::showEvent(QShowEvent* e)
     QWidget::showEvent(e);
     // Opens at the top left of the main window's client area.
     if (!e->spontaneous())
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
-            sub->move(0, 0);
+        platform::placeChildWindow(this, 0, 0);
 }
 
 void frmDoorkoppelen::Form_Load()

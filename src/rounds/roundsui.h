@@ -1,6 +1,7 @@
 #pragma once
 // Small helpers shared by the windows of the Rondebeheer menu.
 #include <QString>
+#include "platform/formgeometry.h"
 #include <QStringList>
 
 class QTreeWidget;
@@ -9,7 +10,7 @@ class QTreeWidgetItem;
 namespace rounds {
 
 // Twips to pixels at the usual 15 twips a pixel.
-inline int Px(int twips) { return (twips + 7) / 15; }
+using platform::Px;
 
 // Puts the lines into MeldingTekst (CR LF), HelpGroot off, and shows frmHelp.
 void ShowHelpLines(const QStringList& lines);

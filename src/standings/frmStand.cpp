@@ -1,4 +1,5 @@
 #include "frmStand.h"
+#include "platform/formgeometry.h"
 #include "platform/keytoolbar.h"
 #include "PrintStand.h"
 #include "app/modStootplanner.h"
@@ -268,7 +269,7 @@ void frmStand::setLabel1(const QString& text)
 
 void frmStand::Form_Load()
 {
-    modStand::PlaceChildWindow(this, 0, 0, 14470, 9290);
+    platform::placeChildWindow(this, 0, 0, 14470, 9290);
     auto rtrim = [](QString s) {
         while (s.endsWith(QLatin1Char(' ')))
             s.chop(1);
@@ -529,7 +530,7 @@ void frmStand::showEvent(QShowEvent* e)
     // Inside the main window only the frame around the form can be placed.
     if (!m_placed) {
         m_placed = true;
-        modStand::PlaceChildWindow(this, 0, 0, 14470, 9290);
+        platform::placeChildWindow(this, 0, 0, 14470, 9290);
     }
     QWidget::showEvent(e);
 }

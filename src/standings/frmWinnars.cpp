@@ -1,4 +1,5 @@
 #include "frmWinnars.h"
+#include "platform/formgeometry.h"
 #include "platform/keytoolbar.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
@@ -106,7 +107,7 @@ frmWinnars::frmWinnars(QWidget* parent) : QWidget(parent)
 
 void frmWinnars::Form_Load()
 {
-    modStand::PlaceChildWindow(this, 1700, 1000, 10995, 6855);
+    platform::placeChildWindow(this, 1700, 1000, 10995, 6855);
     FillWinnersList(1);
 }
 
@@ -115,7 +116,7 @@ void frmWinnars::showEvent(QShowEvent* e)
     // Inside the main window only the frame around the form can be placed.
     if (!m_placed) {
         m_placed = true;
-        modStand::PlaceChildWindow(this, 1700, 1000, 10995, 6855);
+        platform::placeChildWindow(this, 1700, 1000, 10995, 6855);
     }
     QWidget::showEvent(e);
 }

@@ -1,7 +1,6 @@
 #include "standlist.h"
 #include "modStand.h"
 #include <QHeaderView>
-#include <QMdiSubWindow>
 #include <QTreeWidget>
 
 namespace modStand {
@@ -69,15 +68,6 @@ QList<core::StandLine> ReportListLines(const QTreeWidget* list)
         out.append(line);
     }
     return out;
-}
-
-void PlaceChildWindow(QWidget* form, int leftTw, int topTw, int widthTw, int heightTw)
-{
-    QWidget* frame = qobject_cast<QMdiSubWindow*>(form->parentWidget());
-    if (!frame)
-        frame = form;
-    frame->move(Px(leftTw), Px(topTw));
-    frame->resize(Px(widthTw), Px(heightTw));
 }
 
 } // namespace modStand

@@ -2,6 +2,7 @@
 // Helpers shared by the standings windows: the engine's outputs as one
 // table, and the list views they fill.
 #include "core/standview.h"
+#include "platform/formgeometry.h"
 #include <QList>
 
 class QTreeWidget;
@@ -22,11 +23,7 @@ void FillReportList(QTreeWidget* list, const QList<core::StandLine>& lines);
 QList<core::StandLine> ReportListLines(const QTreeWidget* list);
 
 // Twips to pixels of the screen (15 twips a pixel).
-inline int Px(int twips) { return (twips + 7) / 15; }
+using platform::Px;
 
-// Puts a child window of the main window at its own place and outer size
-// (twips, frame included) inside the main window's client area; a window
-// shown on its own is only placed and sized itself.
-void PlaceChildWindow(QWidget* form, int leftTw, int topTw, int widthTw, int heightTw);
 
 } // namespace modStand

@@ -1,0 +1,26 @@
+#include "formgeometry.h"
+#include <QMdiSubWindow>
+
+namespace platform {
+
+namespace {
+QWidget* frameOf(QWidget* form)
+{
+    QWidget* frame = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+    return frame ? frame : form;
+}
+} // namespace
+
+void placeChildWindow(QWidget* form, int leftTw, int topTw)
+{
+    frameOf(form)->move(Px(leftTw), Px(topTw));
+}
+
+void placeChildWindow(QWidget* form, int leftTw, int topTw, int widthTw, int heightTw)
+{
+    QWidget* frame = frameOf(form);
+    frame->move(Px(leftTw), Px(topTw));
+    frame->resize(Px(widthTw), Px(heightTw));
+}
+
+} // namespace platform

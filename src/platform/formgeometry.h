@@ -1,0 +1,16 @@
+#pragma once
+// Form measures in twips, as the windows are laid out, on a screen of 15
+// twips to the pixel.
+#include <QWidget>
+
+namespace platform {
+
+inline int Px(int twips) { return (twips + 7) / 15; }
+inline int Px(double twips) { return int((twips + 7) / 15); }
+
+// Puts a child window at a place in twips: inside the main window it is the
+// frame around the form that moves; a size, when given, is the frame's size.
+void placeChildWindow(QWidget* form, int leftTw, int topTw);
+void placeChildWindow(QWidget* form, int leftTw, int topTw, int widthTw, int heightTw);
+
+} // namespace platform
