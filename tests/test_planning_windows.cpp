@@ -4,7 +4,6 @@
 #include "core/oledate.h"
 #include "core/planning.h"
 #include "core/recordfile.h"
-#include "planning/PrintPlanning.h"
 #include "planning/frmKiesPlanning.h"
 #include "planning/frmPlanning.h"
 #include "planning/frmPlanningStart.h"
@@ -16,27 +15,16 @@
 #include "platform/printerror.h"
 #include "support/tournamentfixture.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QDateEdit>
-#include <QFile>
-#include <QLabel>
-#include <QListWidget>
-#include <QMimeData>
-#include <QDropEvent>
-#include <QTableView>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTimer>
-#include <QTreeWidget>
 #include <QtTest>
+#include <QtWidgets>
+#include <optional>
 
 using namespace modStootplanner;
 using core::Fixed;
 using core::PlanningRec;
 using platform::PrintOp;
-using platform::ScriptedMessages;
+using platform::RecordingPrinter;
+using Box = platform::ScriptedMessages::Box;
 
 namespace {
 
@@ -48,19 +36,18 @@ QByteArray fileBytes(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// A tournament of round 1 with the given number of poules, three players each.
-core::TournamentFileSet loadTournament(testsupport::TournamentFixture& fx, int poules)
+// Round 1 of a tournament with the given number of poules, three players each.
+void loadTournament(testsupport::TournamentFixture& fx, int poules)
 {
     auto& b = fx.builder();
-    int nr = 1;
-    for (int p = 1; p <= poules; ++p)
-        for (int i = 0; i < 3; ++i, ++nr)
-            b.addPlayer(nr, QStringLiteral("Speler%1").arg(nr), QStringLiteral("Q."), 1, qint16(p),
-                        Fixed::fromDouble(1.0 + nr / 10.0));
+    for (int nr = 1; nr <= 3 * poules; ++nr)
+        b.addPlayer(nr, QStringLiteral("Speler%1").arg(nr), QStringLiteral("Q."), 1, qint16((nr + 2) / 3),
+                    Fixed::fromDouble(1.0 + nr / 10.0));
     b.setRound(1, qint16(poules));
-    return fx.load(false);
+    fx.load(false);
 }
 
+// Plannings 1 .. count; planning n is of day 46300 + n and round n.
 void addPlannings(int count, qint16 tafels = 4, qint16 partijen = 10)
 {
     for (int n = 1; n <= count; ++n)
@@ -69,6 +56,7 @@ void addPlannings(int count, qint16 tafels = 4, qint16 partijen = 10)
                  qint64(n));
 }
 
+// What the chooser hands over to the grid.
 void choose(qint16 nummer)
 {
     const auto found = core::findPlanning(PadPlanning(), nummer);
@@ -78,599 +66,471 @@ void choose(qint16 nummer)
     GekozenPlanningRonde = found->rec.ronde;
 }
 
+void checkBox(const Box& box, const QString& prompt, const QString& title, int icon)
+{
+    QCOMPARE(box.prompt, prompt);
+    QCOMPARE(box.title, title);
+    QCOMPARE(box.icon(), icon);
+}
+
+// Planning p as the only one in the file, printed by the grid's toolbar; the printer dialog says OK.
+void printFromGrid(const PlanningRec& p)
+{
+    QCOMPARE(core::appendPlanning(PadPlanning(), p), qint64(1));
+    choose(p.nummer);
+    platform::ScriptedPrintDialog dlg(true);
+    frmPlanning g;
+    g.Toolbar1_ButtonClick(QStringLiteral("But04"));
+    QCOMPARE(dlg.shown, 1);
+}
+
+QString describe(int page, double x, double y, bool bold, int orientation)
+{
+    return QStringLiteral("page %1 at %2,%3%4 %5").arg(page).arg(x).arg(y).arg(bold ? " bold" : "")
+        .arg(orientation == platform::OrientationLandscape ? "landscape" : "portrait");
+}
+
+// Page, place and layout of a printed text of the grid (all in 11 pt).
+QString where(const RecordingPrinter& rec, const QString& text)
+{
+    const PrintOp* op = rec.findText(text);
+    if (!op)
+        return QStringLiteral("not printed");
+    return describe(op->page, op->x, op->y, op->bold, op->orientation)
+           + (op->fontSize == 11 ? QString() : QStringLiteral(" size %1").arg(op->fontSize));
+}
+
+// Horizontal rules of the grid (below y 2400) on a page running from x 600 to `right`.
+int rulesAcross(const RecordingPrinter& rec, int page, double right)
+{
+    int n = 0;
+    for (const PrintOp& op : rec.ofKind(PrintOp::Line))
+        n += op.page == page && op.y >= 2400 && op.y == op.y2 && op.x == 600 && op.x2 == right;
+    return n;
+}
+
+bool hasLine(const RecordingPrinter& rec, int page, double x, double y, double x2, double y2)
+{
+    const QList<PrintOp> lines = rec.ofKind(PrintOp::Line);
+    return std::any_of(lines.begin(), lines.end(), [&](const PrintOp& op) {
+        return op.page == page && op.x == x && op.y == y && op.x2 == x2 && op.y2 == y2;
+    });
+}
+
+// "<" and ">" for the enabled previous and next buttons of a poule list, then its poule.
+QString pouleState(const frmPlanning& g, int lijst)
+{
+    return QStringLiteral("%1%2 %3").arg(g.PouleButton(lijst, 0)->isEnabled() ? "<" : "-")
+        .arg(g.PouleButton(lijst, 1)->isEnabled() ? ">" : "-").arg(g.Label3(lijst)->text());
+}
+
 } // namespace
 
 class TestPlanningWindows : public QObject {
     Q_OBJECT
+    std::optional<testsupport::TournamentFixture> fx;
+    std::optional<platform::ScriptedMessages> msgs;
 private slots:
-    void init();
-
-    void newPlanningDefaultsAndAppend();
-    void newPlanningTimeRule();
-    void chooserRowsAndChoice();
-    void chooserRefusals();
-    void gridScrollBars_data();
-    void gridScrollBars();
-    void gridPouleButtons();
-    void gridListsAndDrops();
-    void gridClearAndCloseSaves();
-    void gridCloseWithoutChangeRewritesSameBytes();
-    void gridVanishedPlanningIsNotWritten();
-    void printLandscapeBlocks();
-    void printPortraitRules();
-    void printEmptyAndCancelled();
-    void menuOpensGridAndClosesIt();
-    void menuKeyMissingFile();
-};
-
-void TestPlanningWindows::init()
-{
-    QLocale::setDefault(QLocale::c());
-    ResetContext();
-    MeldingTitel = QStringLiteral("Let op!");
-    GekozenPlanning = 0;
-    DialoogResultaat = 0;
-}
-
-void TestPlanningWindows::newPlanningDefaultsAndAppend()
-{
-    testsupport::TournamentFixture fx;
-    loadTournament(fx, 2);
-    addPlannings(3);
-    const QByteArray before = fileBytes(PadPlanning());
-    ScriptedMessages msgs;
-    frmPlanningStart d;
-    QCOMPARE(d.windowTitle(), QStringLiteral("Configuratie planning"));
-    QCOMPARE(d.Label2()->text(), QStringLiteral("4"));
-    QCOMPARE(d.DTPicker1()->date(), QDate::currentDate());
-    QCOMPARE(d.Combo1()->currentText(), QStringLiteral("09.00"));
-    QCOMPARE(d.Combo2()->currentText(), QStringLiteral("een uur"));
-    QCOMPARE(d.Combo3()->currentText(), QStringLiteral("10"));
-    QCOMPARE(d.Combo4()->currentText(), QStringLiteral("4"));
-    QCOMPARE(d.Combo3()->count(), 30);
-    QCOMPARE(d.Combo4()->count(), 10);
-
-    d.DTPicker1()->setDate(QDate(2026, 10, 12));
-    d.Combo1()->setCurrentIndex(5);   // 10.30
-    d.Combo2()->setCurrentIndex(4);   // anderhalf uur
-    d.Combo3()->setCurrentIndex(6);   // 7 games
-    d.Combo4()->setCurrentIndex(9);   // 10 tables
-    d.Command2()->click();
-
-    QCOMPARE(msgs.boxes.size(), 1);
-    QCOMPARE(msgs.boxes[0].prompt, QStringLiteral("Planning aangemaakt !") + CRLF
-                                       + QStringLiteral("U kunt via het menu \"Planning > Naar bestaande planning\" "
-                                                        "deze planning oproepen."));
-    QCOMPARE(msgs.boxes[0].title, QStringLiteral("Gereed"));
-    QCOMPARE(msgs.boxes[0].icon(), platform::vbInformation);
-    QCOMPARE(d.result(), int(QDialog::Accepted));
-
-    const QByteArray after = fileBytes(PadPlanning());
-    QCOMPARE(after.size(), 4 * 12020);
-    QCOMPARE(after.left(3 * 12020), before);
-    const PlanningRec p = PlanningRec::fromBytes(after.constData() + 3 * 12020);
-    QCOMPARE(p.nummer, qint16(4));
-    QCOMPARE(p.datum, 46307.0);
-    QCOMPARE(p.ronde, HuidigeRonde);
-    QCOMPARE(p.aantalTafels, qint16(10));
-    QCOMPARE(p.aantalPartijen, qint16(7));
-    QCOMPARE(p.startTijdIndex, qint16(5));
-    QCOMPARE(p.intervalIndex, qint16(4));
-    QCOMPARE(p.naam(10, 7, 2), QString(20, QLatin1Char(' ')));
-    QCOMPARE(HuidigePlanning, p);
-}
-
-void TestPlanningWindows::newPlanningTimeRule()
-{
-    testsupport::TournamentFixture fx;
-    loadTournament(fx, 1);
-    ScriptedMessages msgs;
-    frmPlanningStart d;
-    d.show();
-    d.Combo1()->setCurrentIndex(28);   // 22.00
-    d.Combo2()->setCurrentIndex(3);    // een uur
-    d.Combo3()->setCurrentIndex(3);    // 4 games: last at 25.00
-    d.Command2()->click();
-    QCOMPARE(msgs.boxes.size(), 1);
-    QCOMPARE(msgs.boxes[0].prompt, QStringLiteral("Uw laatste partij kan niet na 24.00 uur beginnen !") + CRLF
-                                       + QStringLiteral("Pas uw uitgangspunten aan."));
-    QCOMPARE(msgs.boxes[0].title, QStringLiteral("Let op!"));
-    QCOMPARE(msgs.boxes[0].icon(), platform::vbExclamation);
-    QVERIFY(!QFile::exists(PadPlanning()));
-    QVERIFY(d.isVisible());
-    QCOMPARE(d.Combo3()->currentIndex(), 3);
-
-    d.Combo3()->setCurrentIndex(2);    // 3 games: last at 24.00
-    d.Command2()->click();
-    QCOMPARE(msgs.boxes.size(), 2);
-    QCOMPARE(msgs.boxes[1].title, QStringLiteral("Gereed"));
-    QCOMPARE(core::RecordFile<PlanningRec>::count(PadPlanning()), qint64(1));
-}
-
-void TestPlanningWindows::chooserRowsAndChoice()
-{
-    testsupport::TournamentFixture fx;
-    loadTournament(fx, 1);
-    addPlannings(3);
-    ScriptedMessages msgs;
-    frmKiesPlanning k;
-    QTreeWidget* l = k.ListView1();
-    QCOMPARE(l->topLevelItemCount(), 3);
-    QCOMPARE(l->topLevelItem(2)->text(0), QStringLiteral(" 3"));
-    QCOMPARE(l->topLevelItem(2)->text(1), core::dateText(core::oleDateToDate(46303)));
-    QCOMPARE(l->topLevelItem(2)->text(2), QStringLiteral(" 3"));
-    QCOMPARE(GekozenPlanning, qint16(0));
-
-    k.Command1()->click();
-    QCOMPARE(msgs.boxes.size(), 1);
-    QCOMPARE(msgs.boxes[0].prompt, QStringLiteral("U moet een planning selecteren door erop te clicken !"));
-    QCOMPARE(DialoogResultaat, qint16(0));
-
-    k.ListView1_ItemClick(l->topLevelItem(2));
-    QCOMPARE(GekozenPlanning, qint16(3));
-    QCOMPARE(GekozenPlanningDatum, core::oleDateToDate(46303));
-    QCOMPARE(GekozenPlanningRonde, qint16(3));
-    k.Command1()->click();
-    QCOMPARE(msgs.boxes.size(), 1);
-    QCOMPARE(DialoogResultaat, qint16(1));
-    QCOMPARE(k.result(), int(QDialog::Accepted));
-}
-
-void TestPlanningWindows::chooserRefusals()
-{
-    testsupport::TournamentFixture fx;
-    loadTournament(fx, 1);
-    QFile(PadPlanning()).open(QIODevice::WriteOnly);   // a planning file without records
-    ScriptedMessages msgs;
+    void init()
     {
+        QLocale::setDefault(QLocale::c());
+        ResetContext();
+        GekozenPlanning = 0;
+        DialoogResultaat = 0;
+        fx.emplace();
+        msgs.emplace();
+    }
+
+    void cleanup()
+    {
+        msgs.reset();
+        fx.reset();
+    }
+
+    void newPlanning()
+    {
+        loadTournament(*fx, 2);
+        addPlannings(3);
+        HuidigeRonde = 2;
+        const QByteArray before = fileBytes(PadPlanning());
+        frmPlanningStart d;
+        d.show();
+        QCOMPARE(d.Label2()->text(), QStringLiteral("4"));
+        QCOMPARE(d.DTPicker1()->date(), QDate::currentDate());
+        const QList<QComboBox*> c{d.Combo1(), d.Combo2(), d.Combo3(), d.Combo4()};
+        QCOMPARE(QStringList({c[0]->currentText(), c[1]->currentText(), c[2]->currentText(), c[3]->currentText()}),
+                 QStringList({"09.00", "een uur", "10", "4"}));
+        QCOMPARE(QList<int>({c[0]->count(), c[1]->count(), c[2]->count(), c[3]->count()}), QList<int>({29, 6, 30, 10}));
+        QCOMPARE(c[0]->itemText(28), QStringLiteral("22.00"));
+
+        c[0]->setCurrentIndex(28);   // 22.00
+        c[2]->setCurrentIndex(3);    // 4 games of een uur: the last at 25.00
+        d.Command2()->click();
+        QCOMPARE(msgs->boxes.size(), 1);
+        checkBox(msgs->boxes[0],
+                 QStringLiteral("Uw laatste partij kan niet na 24.00 uur beginnen !") + CRLF
+                     + QStringLiteral("Pas uw uitgangspunten aan."),
+                 QStringLiteral("Let op!"), platform::vbExclamation);
+        QCOMPARE(fileBytes(PadPlanning()), before);
+        QVERIFY(d.isVisible());
+
+        d.DTPicker1()->setDate(QDate(2026, 10, 12));
+        c[0]->setCurrentIndex(5);   // 10.30
+        c[1]->setCurrentIndex(4);   // anderhalf uur
+        c[2]->setCurrentIndex(6);   // 7 games
+        c[3]->setCurrentIndex(9);   // 10 tables
+        d.Command2()->click();
+        QCOMPARE(msgs->boxes.size(), 2);
+        checkBox(msgs->boxes[1],
+                 QStringLiteral("Planning aangemaakt !") + CRLF
+                     + QStringLiteral("U kunt via het menu \"Planning > Naar bestaande planning\" deze planning oproepen."),
+                 QStringLiteral("Gereed"), platform::vbInformation);
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        const PlanningRec expected = core::newPlanning(4, 46307, 2, 10, 7, 5, 4);
+        QCOMPARE(fileBytes(PadPlanning()), before + expected.toBytes());
+        QCOMPARE(HuidigePlanning, expected);
+    }
+
+    void chooserRowsAndChoice()
+    {
+        loadTournament(*fx, 1);
+        addPlannings(3);
+        frmKiesPlanning k;
+        QCOMPARE(k.ListView1()->topLevelItemCount(), 3);
+        QTreeWidgetItem* row = k.ListView1()->topLevelItem(2);
+        QCOMPARE(QStringList({row->text(0), row->text(1), row->text(2)}), QStringList({" 3", "08-10-2026", " 3"}));
+
+        k.Command1()->click();   // nothing chosen yet
+        QCOMPARE(msgs->boxes.size(), 1);
+        checkBox(msgs->boxes[0], QStringLiteral("U moet een planning selecteren door erop te clicken !"),
+                 QStringLiteral("Let op!"), platform::vbExclamation);
+        QCOMPARE(DialoogResultaat, qint16(0));
+
+        k.ListView1_ItemClick(row);
+        QCOMPARE(GekozenPlanning, qint16(3));
+        QCOMPARE(GekozenPlanningDatum, QDate(2026, 10, 8));
+        QCOMPARE(GekozenPlanningRonde, qint16(3));
+        k.Command1()->click();
+        QCOMPARE(msgs->boxes.size(), 1);
+        QCOMPARE(DialoogResultaat, qint16(1));
+        QCOMPARE(k.result(), int(QDialog::Accepted));
+    }
+
+    void chooserRefusals()
+    {
+        loadTournament(*fx, 1);
+        QFile(PadPlanning()).open(QIODevice::WriteOnly);   // a planning file without records
         frmKiesPlanning k;
         QCOMPARE(k.ListView1()->topLevelItemCount(), 0);
         k.Command1()->click();
-        QCOMPARE(msgs.beeps, 1);
-        QVERIFY(msgs.boxes.isEmpty());
+        QCOMPARE(msgs->beeps, 1);
+        QVERIFY(msgs->boxes.isEmpty());
+        QFile::remove(PadSpelers());   // checked before the list
+        k.Command1()->click();
+        QCOMPARE(msgs->boxes.size(), 1);
+        QVERIFY(msgs->boxes[0].prompt.startsWith(QStringLiteral("Spelersbestand niet gevonden !")));
+        QCOMPARE(msgs->beeps, 1);
     }
-    addPlannings(1);
-    QFile::remove(PadSpelers());
-    frmKiesPlanning k;
-    k.ListView1_ItemClick(k.ListView1()->topLevelItem(0));
-    k.Command1()->click();
-    QCOMPARE(msgs.boxes.size(), 1);
-    QVERIFY(msgs.boxes[0].prompt.startsWith(QStringLiteral("Spelersbestand niet gevonden !")));
-    QCOMPARE(DialoogResultaat, qint16(0));
-}
 
-void TestPlanningWindows::gridScrollBars_data()
-{
-    QTest::addColumn<int>("tafels");
-    QTest::addColumn<int>("partijen");
-    QTest::addColumn<bool>("hOn");
-    QTest::addColumn<int>("hMax");
-    QTest::addColumn<bool>("vOn");
-    QTest::addColumn<int>("vMax");
-    QTest::newRow("10 x 30") << 10 << 30 << true << 6 << true << 16;
-    QTest::newRow("4 x 14") << 4 << 14 << false << 0 << false << 0;
-    QTest::newRow("5 x 15") << 5 << 15 << true << 1 << true << 1;
-}
-
-void TestPlanningWindows::gridScrollBars()
-{
-    QFETCH(int, tafels);
-    QFETCH(int, partijen);
-    QFETCH(bool, hOn);
-    QFETCH(int, hMax);
-    QFETCH(bool, vOn);
-    QFETCH(int, vMax);
-    testsupport::TournamentFixture fx;
-    loadTournament(fx, 1);
-    addPlannings(1, qint16(tafels), qint16(partijen));
-    choose(1);
-    ScriptedMessages msgs;
-    frmPlanning g;
-    g.show();
-    QCOMPARE(g.HScroll1()->isEnabled(), hOn);
-    QCOMPARE(g.HScroll1()->maximum(), hMax);
-    QCOMPARE(g.VScroll1()->isEnabled(), vOn);
-    QCOMPARE(g.VScroll1()->maximum(), vMax);
-    QCOMPARE(g.TafelLabels().size(), tafels);
-    QCOMPARE(g.TijdLabels().size(), partijen);
-    QCOMPARE(g.Label5Count(), 2 * tafels * partijen);
-    QCOMPARE(g.TijdLabels().at(1)->text(), QStringLiteral("10:00"));
-    QCOMPARE(g.TafelLabels().last()->text(), QStringLiteral("Tafel ") + core::signedNum(tafels));
-
-    g.HScroll1()->setValue(hMax);
-    g.VScroll1()->setValue(vMax);
-    // Heads and times move with their cells: the last 4 tables and 14 slots are in view.
-    const int viewW = g.TafelPanel()->parentWidget()->width();
-    for (int t = 1; t <= tafels; ++t) {
-        const int x = g.TafelPanel()->x() + g.TafelLabels().at(t - 1)->x();
-        QCOMPARE(x >= 0 && x < viewW, t > tafels - 4);
-    }
-    const int viewH = g.TijdPanel()->parentWidget()->height();
-    for (int s = 1; s <= partijen; ++s) {
-        const int y = g.TijdPanel()->y() + g.TijdLabels().at(s - 1)->y();
-        QCOMPARE(y >= 0 && y < viewH, s > partijen - 14);
-    }
-    const QModelIndex first = g.Label5View()->indexAt(QPoint(2, 2));
-    QCOMPARE(first.column(), 2 * hMax);
-    QCOMPARE(first.row(), vMax);
-    QVERIFY(msgs.boxes.isEmpty());
-}
-
-void TestPlanningWindows::gridPouleButtons()
-{
-    testsupport::TournamentFixture fx;
-    loadTournament(fx, 3);
-    addPlannings(1);
-    choose(1);
-    ScriptedMessages msgs;
+    void gridScrollBars_data()
     {
+        QTest::addColumn<int>("tafels");
+        QTest::addColumn<int>("partijen");
+        QTest::addColumn<int>("hMax");   // 0: disabled
+        QTest::addColumn<int>("vMax");
+        QTest::newRow("10 x 30") << 10 << 30 << 6 << 16;
+        QTest::newRow("4 x 14") << 4 << 14 << 0 << 0;
+        QTest::newRow("5 x 15") << 5 << 15 << 1 << 1;
+    }
+
+    void gridScrollBars()
+    {
+        QFETCH(int, tafels);
+        QFETCH(int, partijen);
+        QFETCH(int, hMax);
+        QFETCH(int, vMax);
+        loadTournament(*fx, 1);
+        addPlannings(1, qint16(tafels), qint16(partijen));
+        choose(1);
         frmPlanning g;
-        for (int i = 1; i <= 3; ++i) {
-            QVERIFY(!g.PouleButton(i, 0)->isEnabled());
-            QVERIFY(g.PouleButton(i, 1)->isEnabled());
-            QCOMPARE(g.List1(i)->count(), 3);
+        g.show();
+        QCOMPARE(g.HScroll1()->isEnabled(), hMax > 0);
+        QCOMPARE(g.HScroll1()->maximum(), hMax);
+        QCOMPARE(g.VScroll1()->isEnabled(), vMax > 0);
+        QCOMPARE(g.VScroll1()->maximum(), vMax);
+        QCOMPARE(g.Label5Count(), 2 * tafels * partijen);
+        QCOMPARE(g.TijdLabels().at(1)->text(), QStringLiteral("10:00"));
+        QCOMPARE(g.TafelLabels().last()->text(), QStringLiteral("Tafel ") + core::signedNum(tafels));
+
+        // At the far end the last 4 tables and 14 slots are in view, heads and times above and beside their cells.
+        g.HScroll1()->setValue(hMax);
+        g.VScroll1()->setValue(vMax);
+        QCOMPARE(g.TafelPanel()->x() + g.TafelLabels().at(tafels - 4)->x(), 0);
+        QCOMPARE(g.TijdPanel()->y() + g.TijdLabels().at(partijen - 14)->y(), 0);
+        const QModelIndex first = g.Label5View()->indexAt(QPoint(2, 2));
+        QCOMPARE(first.column(), 2 * hMax);
+        QCOMPARE(first.row(), vMax);
+    }
+
+    void gridPouleButtons()
+    {
+        loadTournament(*fx, 3);
+        addPlannings(1);
+        choose(1);
+        const auto entry = [&](int nr) {
+            return QStringLiteral("Speler%1,Q (%2)").arg(nr).arg(fx->builder().spelers[nr - 1].teMakenCar);
+        };
+        {
+            frmPlanning g;
+            for (int i = 1; i <= 3; ++i)
+                QCOMPARE(pouleState(g, i), QStringLiteral("-> 1"));
+            g.PouleButton(2, 1)->click();
+            QCOMPARE(pouleState(g, 2), QStringLiteral("<> 2"));
+            g.PouleButton(2, 1)->click();
+            QCOMPARE(pouleState(g, 2), QStringLiteral("<- 3"));
+            QCOMPARE(g.List1(2)->item(0)->text(), entry(7));
+            QCOMPARE(g.List1(1)->item(0)->text(), entry(1));
+            g.PouleButton(2, 0)->click();
+            g.PouleButton(2, 0)->click();
+            QCOMPARE(pouleState(g, 2), QStringLiteral("-> 1"));
+            QCOMPARE(g.List1(2)->count(), 3);
         }
-        g.PouleButton(2, 1)->click();
-        QCOMPARE(g.Label3(2)->text(), QStringLiteral("2"));
-        QVERIFY(g.PouleButton(2, 0)->isEnabled());
-        QVERIFY(g.PouleButton(2, 1)->isEnabled());
-        g.PouleButton(2, 1)->click();
-        QCOMPARE(g.Label3(2)->text(), QStringLiteral("3"));
-        QVERIFY(!g.PouleButton(2, 1)->isEnabled());
-        QCOMPARE(g.List1(2)->item(0)->text(),
-                 QStringLiteral("Speler7,Q (%1)").arg(fx.builder().spelers[6].teMakenCar));
-        QCOMPARE(g.List1(1)->item(0)->text(),
-                 QStringLiteral("Speler1,Q (%1)").arg(fx.builder().spelers[0].teMakenCar));
-        g.PouleButton(2, 0)->click();
-        g.PouleButton(2, 0)->click();
-        QCOMPARE(g.Label3(2)->text(), QStringLiteral("1"));
-        QVERIFY(!g.PouleButton(2, 0)->isEnabled());
-        QVERIFY(g.PouleButton(2, 1)->isEnabled());
-        QCOMPARE(g.PouleOf(1), qint16(1));
+        AantalPoules = 1;
+        frmPlanning g1;
+        for (int i = 1; i <= 3; ++i)
+            QCOMPARE(pouleState(g1, i), QStringLiteral("-- 1"));
     }
-    AantalPoules = 1;
-    frmPlanning g1;
-    for (int i = 1; i <= 3; ++i) {
-        QVERIFY(!g1.PouleButton(i, 0)->isEnabled());
-        QVERIFY(!g1.PouleButton(i, 1)->isEnabled());
-        QCOMPARE(g1.Label3(i)->text(), QStringLiteral("1"));
-    }
-}
 
-void TestPlanningWindows::gridListsAndDrops()
-{
-    testsupport::TournamentFixture fx;
-    auto& b = fx.builder();
-    b.addPlayer(1, QStringLiteral("Vermeulen-Bakker"), QStringLiteral("H."), 1, 1, Fixed::fromDouble(2.0), 45);
-    b.addPlayer(2, QStringLiteral("Bos"), QStringLiteral("K."), 1, 1, Fixed::fromDouble(1.0), 25).aangepastTeMakenCar = 31;
-    b.addPlayer(3, QStringLiteral("Ander"), QStringLiteral("Z."), 2, 1, Fixed::fromDouble(1.0), 20);
-    b.setRound(1, 1);
-    fx.load(false);
-    HuidigeRonde = 1;
-    addPlannings(1, 2, 3);
-    choose(1);
-    ScriptedMessages msgs;
-    frmPlanning g;
-    QCOMPARE(g.List1(1)->count(), 2);
-    QCOMPARE(g.List1(1)->item(0)->text(), QStringLiteral("Vermeulen-B,H (45)"));
-    QCOMPARE(g.List1(1)->item(1)->text(), QStringLiteral("Bos,K (31)"));
-    g.List1(1)->setCurrentRow(0);
-    g.List1_Click(1);
-    QCOMPARE(g.Label1(1)->text(), QStringLiteral("Vermeulen-B,H (45)"));
-
-    // A drop through the view's model: plain text only, on a cell, cut to 20.
-    PlanningModel* m = g.cells();
-    QMimeData text;
-    text.setText(QStringLiteral("Abcdefghijklmnopqrstuvwxyz"));
-    QVERIFY(m->dropMimeData(&text, Qt::CopyAction, -1, -1, m->index(1, 2)));   // table 2, slot 2, side 1
-    QCOMPARE(g.Label5(core::cellElement(2, 2, 1, 3)), QStringLiteral("Abcdefghijklmnopqrst"));
-    QMimeData other;
-    other.setData(QStringLiteral("application/octet-stream"), "xx");
-    QVERIFY(!m->dropMimeData(&other, Qt::CopyAction, -1, -1, m->index(0, 0)));
-    QCOMPARE(g.Label5(1), QString(20, QLatin1Char(' ')));
-    // A drop on the view near a cell's top edge still lands on that cell.
-    g.show();
-    QTableView* v = g.Label5View();
-    QMimeData dragged;
-    dragged.setText(QStringLiteral("Bos,K (31)"));
-    const QRect r = v->visualRect(m->index(0, 1));   // table 1, slot 1, side 2
-    const QPoint at(r.center().x(), r.top() + 1);
-    QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(v->viewport(), &enter);
-    QDragMoveEvent move(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(v->viewport(), &move);
-    QDropEvent drop(QPointF(at), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(v->viewport(), &drop);
-    QCOMPARE(g.Label5(2), QStringLiteral("Bos,K (31)"));
-    QCOMPARE(g.List1(1)->count(), 2);
-    g.Label5_DblClick(2);
-    QCOMPARE(g.Label5(2), QString());
-}
-
-void TestPlanningWindows::gridClearAndCloseSaves()
-{
-    testsupport::TournamentFixture fx;
-    loadTournament(fx, 1);
-    PlanningRec p = core::newPlanning(1, 46300, 1, 3, 4, 2, 3);
-    p.setNaam(1, 1, 1, QStringLiteral("Oud,A (1)"));
-    p.setNaam(3, 4, 2, QStringLiteral("Oud,B (2)"));
-    p.setNaam(8, 20, 1, QStringLiteral("buiten"));
-    core::appendPlanning(PadPlanning(), p);
-    choose(1);
-    ScriptedMessages msgs;
-    auto* g = new frmPlanning;
-    g->setAttribute(Qt::WA_DeleteOnClose);
-    g->show();
-    g->Command5_Click();
-    g->Label5_DragDrop(core::cellElement(2, 3, 2, 4), QStringLiteral("  Nieuw,C (3)  "));
-    g->close();
-    QVERIFY(msgs.boxes.isEmpty());
-    const PlanningRec q = PlanningRec::fromBytes(fileBytes(PadPlanning()).constData());
-    for (int t = 1; t <= 3; ++t)
-        for (int s = 1; s <= 4; ++s)
-            for (int k = 1; k <= 2; ++k)
-                QCOMPARE(q.naam(t, s, k), (t == 2 && s == 3 && k == 2 ? QStringLiteral("Nieuw,C (3)") + QString(9, ' ')
-                                                                      : QString(20, QLatin1Char(' '))));
-    QCOMPARE(q.naam(8, 20, 1), QStringLiteral("buiten") + QString(14, QLatin1Char(' ')));
-    QCOMPARE(q.nummer, qint16(1));
-    QCOMPARE(q.datum, 46300.0);
-}
-
-void TestPlanningWindows::gridCloseWithoutChangeRewritesSameBytes()
-{
-    testsupport::TournamentFixture fx;
-    loadTournament(fx, 1);
-    addPlannings(3, 2, 5);
-    PlanningRec p = *core::RecordFile<PlanningRec>::read(PadPlanning(), 2);
-    p.setNaam(2, 5, 2, QStringLiteral("Vast,V (9)"));
-    QVERIFY(core::RecordFile<PlanningRec>::write(PadPlanning(), 2, p));
-    const QByteArray before = fileBytes(PadPlanning());
-    choose(2);
-    ScriptedMessages msgs;
+    void gridListsAndDrops()
     {
+        auto& b = fx->builder();
+        b.addPlayer(1, QStringLiteral("Vermeulen-Bakker"), QStringLiteral("H."), 1, 1, Fixed::fromDouble(2.0), 45);
+        b.addPlayer(2, QStringLiteral("Bos"), QStringLiteral("K."), 1, 1, Fixed::fromDouble(1.0), 25)
+            .aangepastTeMakenCar = 31;
+        b.addPlayer(3, QStringLiteral("Ander"), QStringLiteral("Z."), 2, 1, Fixed::fromDouble(1.0), 20);
+        b.setRound(1, 1);
+        fx->load(false);
+        HuidigeRonde = 1;
+        addPlannings(2, 2, 3);
+        choose(2);   // a planning of round 2
         frmPlanning g;
-        QCOMPARE(g.Label5(core::cellElement(2, 5, 2, 5)), QStringLiteral("Vast,V (9)") + QString(10, ' '));
-        QVERIFY(g.SavePlanning());
-    }
-    QCOMPARE(fileBytes(PadPlanning()), before);
-}
+        // The working round's players of poule 1, in file order.
+        QCOMPARE(g.List1(1)->count(), 2);
+        QCOMPARE(g.List1(1)->item(1)->text(), QStringLiteral("Bos,K (31)"));
+        g.List1(1)->setCurrentRow(0);
+        g.List1_Click(1);
+        QCOMPARE(g.Label1(1)->text(), QStringLiteral("Vermeulen-B,H (45)"));
 
-void TestPlanningWindows::gridVanishedPlanningIsNotWritten()
-{
-    testsupport::TournamentFixture fx;
-    loadTournament(fx, 1);
-    addPlannings(2, 2, 3);
-    choose(2);
-    ScriptedMessages msgs;
-    frmPlanning g;
-    g.Label5_DragDrop(1, QStringLiteral("Iemand,X (5)"));
-    // The file is replaced by one holding planning 1 only.
-    const QByteArray one = fileBytes(PadPlanning()).left(12020);
+        // Only plain text is taken from a drop.
+        PlanningModel* m = g.cells();
+        QMimeData other;
+        other.setData(QStringLiteral("application/octet-stream"), "xx");
+        QVERIFY(!m->dropMimeData(&other, Qt::CopyAction, -1, -1, m->index(0, 0)));
+        QCOMPARE(g.Label5(1), QString(20, QLatin1Char(' ')));
+        // A drop on the view near a cell's top edge still lands on that cell, cut to 20.
+        g.show();
+        QTableView* v = g.Label5View();
+        QMimeData dragged;
+        dragged.setText(QStringLiteral("Abcdefghijklmnopqrstuvwxyz"));
+        const QRect r = v->visualRect(m->index(1, 2));   // table 2, slot 2, side 1: element 9
+        const QPoint at(r.center().x(), r.top() + 1);
+        QDragEnterEvent enter(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(v->viewport(), &enter);
+        QDragMoveEvent move(at, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(v->viewport(), &move);
+        QDropEvent drop(QPointF(at), Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(v->viewport(), &drop);
+        QCOMPARE(g.Label5(9), QStringLiteral("Abcdefghijklmnopqrst"));
+        g.Label5_DblClick(9);
+        QCOMPARE(g.Label5(9), QString());
+    }
+
+    void gridSaves()
     {
-        QFile f(PadPlanning());
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(one);
-    }
-    QVERIFY(!g.SavePlanning());
-    QCOMPARE(fileBytes(PadPlanning()), one);
-    QCOMPARE(msgs.boxes.size(), 1);
-    QVERIFY(msgs.boxes[0].prompt.endsWith(QStringLiteral("Planning is niet opgeslagen !")));
-
-    QFile::remove(PadPlanning());
-    QVERIFY(!g.SavePlanning());
-    QCOMPARE(msgs.boxes.last().prompt, QStringLiteral("Bestand niet gevonden !") + CRLF
-                                           + QStringLiteral("Planning is niet opgeslagen !"));
-    QCOMPARE(msgs.boxes.last().icon(), platform::vbCritical);
-    QVERIFY(!QFile::exists(PadPlanning()));
-}
-
-void TestPlanningWindows::printLandscapeBlocks()
-{
-    testsupport::TournamentFixture fx;
-    loadTournament(fx, 1);
-    PlanningRec p = core::newPlanning(1, 46307, 1, 6, 10, 2, 3);
-    for (int t : {1, 2, 4, 6})
-        p.setNaam(t, 3, 1, QStringLiteral("Naam%1,A (10)").arg(t));
-    p.setNaam(6, 10, 2, QStringLiteral("Laatste,Z (99)"));
-    core::appendPlanning(PadPlanning(), p);
-    choose(1);
-    ScriptedMessages msgs;
-    platform::ScopedRecordingPrinter sp;
-    platform::ScriptedPrintDialog dlg(true);
-    frmPlanning g;
-    g.Toolbar1_ButtonClick(QStringLiteral("But04"));
-
-    const auto& rec = sp.rec;
-    QCOMPARE(dlg.shown, 1);
-    QCOMPARE(MeldingTekst, QStringLiteral("Planning Nr: 1    d.d. 12-10-2026 in ronde  1"));
-    QCOMPARE(msgs.boxes.size(), 1);
-    QCOMPARE(msgs.boxes[0].prompt, QStringLiteral("Planning wordt uitgeprint"));
-    QCOMPARE(msgs.boxes[0].title, QStringLiteral("Gereed"));
-    QCOMPARE(rec.documentsEnded, 1);
-
-    // Heads: bold 11 pt, column n at (n - 1) x 121 twips.
-    struct Head { QString text; int page; double x; };
-    const QList<Head> heads = {{"Tafel nr  1", 1, 31 * 121.0}, {"Tafel nr  2", 1, 80 * 121.0},
-                               {"Tafel nr  4", 1, 128 * 121.0}, {"Tafel nr  6", 2, 31 * 121.0}};
-    for (const Head& h : heads) {
-        const PrintOp* op = rec.findText(h.text);
-        QVERIFY2(op, qPrintable(h.text + QLatin1Char('\n') + rec.textDump()));
-        QCOMPARE(op->page, h.page);
-        QCOMPARE(op->x, h.x);
-        QCOMPARE(op->y, 2500.0);
-        QVERIFY(op->bold);
-        QCOMPARE(op->fontSize, 11.0);
-        QCOMPARE(op->orientation, platform::OrientationLandscape);
-    }
-    QVERIFY(!rec.findText(QStringLiteral("Tafel nr  3")));
-    QVERIFY(!rec.findText(QStringLiteral("Tafel nr  5")));
-    QCOMPARE(rec.ofKind(PrintOp::NewPage).size(), 1);
-
-    // Names at their columns and rows; slot 3 at y 2500 + 3 x 507.
-    const PrintOp* n4 = rec.findText(QStringLiteral("Naam4,A (10)"));
-    QVERIFY(n4);
-    QCOMPARE(n4->page, 1);
-    QCOMPARE(n4->x, 122 * 110.0);
-    QCOMPARE(n4->y, 2500.0 + 3 * 507);
-    QVERIFY(!n4->bold);
-    const PrintOp* last = rec.findText(QStringLiteral("Laatste,Z (99)"));
-    QVERIFY(last);
-    QCOMPARE(last->page, 2);
-    QCOMPARE(last->x, 43 * 110.0);
-    QCOMPARE(last->y, 2500.0 + 10 * 507);
-    int times = 0;
-    for (const PrintOp& op : rec.texts())
-        if (op.page == 1 && op.x == 700 && op.text.contains(QLatin1Char(':')))
-            ++times;
-    QCOMPARE(times, 10);
-    QVERIFY(rec.findText(QStringLiteral("Pagina  2")));
-
-    // Page 1 rules: 17 across to 4560 x 3 + 1300, the frame down to 10507.
-    int across = 0;
-    bool sideRule3 = false;
-    for (const PrintOp& op : rec.ofKind(PrintOp::Line)) {
-        if (op.page != 1 || op.y < 2400)
-            continue;
-        if (op.y == op.y2 && op.x == 600 && op.x2 == 14980)
-            ++across;
-        if (op.x == 12700 && op.x2 == 12700 && op.y == 2910 && op.y2 == 10507)
-            sideRule3 = true;
-    }
-    QCOMPARE(across, 17);
-    QVERIFY(sideRule3);
-}
-
-void TestPlanningWindows::printPortraitRules()
-{
-    testsupport::TournamentFixture fx;
-    loadTournament(fx, 1);
-    PlanningRec p = core::newPlanning(1, 46307, 1, 3, 16, 0, 0);
-    for (int t = 1; t <= 3; ++t)
-        p.setNaam(t, 16, 2, QStringLiteral("T%1").arg(t));
-    core::appendPlanning(PadPlanning(), p);
-    choose(1);
-    ScriptedMessages msgs;
-    platform::ScopedRecordingPrinter sp;
-    platform::ScriptedPrintDialog dlg(true);
-    frmPlanning g;
-    g.PrintPlanning();
-    const auto& rec = sp.rec;
-    QCOMPARE(rec.findText(QStringLiteral("Tafel nr  1"))->orientation, platform::OrientationPortrait);
-    QCOMPARE(rec.findText(QStringLiteral("Tafel nr  2"))->page, 1);
-    QCOMPARE(rec.findText(QStringLiteral("Tafel nr  3"))->page, 2);
-    const PrintOp* t2 = rec.findText(QStringLiteral("T2"));
-    QCOMPARE(t2->x, 96 * 110.0);
-    QCOMPARE(t2->y, 2500.0 + 16 * 425);
-    QCOMPARE(rec.findText(QStringLiteral("11:45"))->y, 2500.0 + 16 * 425);
-    for (int page : {1, 2}) {
-        int across = 0;
-        double lowest = 0;
-        const double right = page == 1 ? 4560 * 2 + 1300 : 4560 + 1300;
-        for (const PrintOp& op : rec.ofKind(PrintOp::Line)) {
-            if (op.page != page || op.y < 2400)
-                continue;
-            if (op.y == op.y2 && op.x == 600 && op.x2 == right)
-                ++across;
-            lowest = qMax(lowest, op.y2);
+        loadTournament(*fx, 1);
+        // Plannings 1 to 3 of 3 tables x 4 games; planning 2 has a cell outside its range.
+        for (qint16 n = 1; n <= 3; ++n) {
+            PlanningRec r = core::newPlanning(n, 46300 + n, n, 3, 4, 2, 3);
+            r.setNaam(3, 4, 2, QStringLiteral("Vast,V (%1)").arg(n));
+            r.setNaam(8, 20, 1, n == 2 ? QStringLiteral("buiten") : QString());
+            core::appendPlanning(PadPlanning(), r);
         }
-        QCOMPARE(across, 32);
-        QCOMPARE(lowest, 15600.0);
+        const QByteArray before = fileBytes(PadPlanning());
+        choose(2);
+        auto* g = new frmPlanning;
+        g->setAttribute(Qt::WA_DeleteOnClose);
+        g->show();
+        // A save without change rewrites the same bytes.
+        QCOMPARE(g->Label5(24), QStringLiteral("Vast,V (2)") + QString(10, QLatin1Char(' ')));
+        QVERIFY(g->SavePlanning());
+        QCOMPARE(fileBytes(PadPlanning()), before);
+        // "Claer", a drop, and closing the window store the grid into record 2 only.
+        g->Command5_Click();
+        g->Label5_DragDrop(14, QStringLiteral("  Nieuw,C (3)  "));   // 3 tables x 4 games: 14 is (2,3,2)
+        g->close();
+        QVERIFY(msgs->boxes.isEmpty());
+        PlanningRec p = core::newPlanning(2, 46302, 2, 3, 4, 2, 3);
+        p.setNaam(8, 20, 1, QStringLiteral("buiten"));
+        p.setNaam(2, 3, 2, QStringLiteral("Nieuw,C (3)"));
+        const int L = PlanningRec::Length;
+        QCOMPARE(fileBytes(PadPlanning()), before.left(L) + p.toBytes() + before.mid(2 * L));
     }
-}
 
-void TestPlanningWindows::printEmptyAndCancelled()
-{
-    testsupport::TournamentFixture fx;
-    loadTournament(fx, 1);
-    addPlannings(1, 2, 3);
-    choose(1);
-    ScriptedMessages msgs;
-    platform::ScopedRecordingPrinter sp;
+    void gridVanishedPlanningIsNotWritten()
     {
-        platform::ScriptedPrintDialog dlg(true);
+        loadTournament(*fx, 1);
+        addPlannings(2, 2, 3);
+        choose(2);
         frmPlanning g;
-        g.Label5_DragDrop(3, QStringLiteral("     "));
+        g.Label5_DragDrop(1, QStringLiteral("Iemand,X (5)"));
+        // The file is replaced by one holding planning 1 only.
+        const QByteArray one = fileBytes(PadPlanning()).left(PlanningRec::Length);
+        QVERIFY(core::RecordFile<PlanningRec>::writeAll(PadPlanning(), {PlanningRec::fromBytes(one.constData())}));
+        QVERIFY(!g.SavePlanning());
+        QCOMPARE(fileBytes(PadPlanning()), one);
+        QCOMPARE(msgs->boxes.size(), 1);
+        QVERIFY(msgs->boxes[0].prompt.endsWith(QStringLiteral("Planning is niet opgeslagen !")));
+
+        QFile::remove(PadPlanning());
+        QVERIFY(!g.SavePlanning());
+        checkBox(msgs->boxes.last(),
+                 QStringLiteral("Bestand niet gevonden !") + CRLF + QStringLiteral("Planning is niet opgeslagen !"),
+                 QStringLiteral("Let op!"), platform::vbCritical);
+        QVERIFY(!QFile::exists(PadPlanning()));
+    }
+
+    void printLandscapeBlocks()
+    {
+        loadTournament(*fx, 1);
+        PlanningRec p = core::newPlanning(1, 46307, 1, 6, 10, 2, 3);
+        for (int t : {1, 2, 4, 6})
+            p.setNaam(t, 3, 1, QStringLiteral("Naam%1,A (10)").arg(t));
+        p.setNaam(6, 10, 2, QStringLiteral("Laatste,Z (99)"));
+        platform::ScopedRecordingPrinter sp;
+        printFromGrid(p);
+        const RecordingPrinter& rec = sp.rec;
+        QCOMPARE(MeldingTekst, QStringLiteral("Planning Nr: 1    d.d. 12-10-2026 in ronde  1"));
+        QCOMPARE(msgs->boxes.size(), 1);
+        checkBox(msgs->boxes[0], QStringLiteral("Planning wordt uitgeprint"), QStringLiteral("Gereed"),
+                 platform::vbInformation);
+        QCOMPARE(rec.documentsEnded, 1);
+
+        // Heads at tab columns 32, 81, 129 (bold: 121 twips a column); tables 3 and 5 are left out.
+        const int L = platform::OrientationLandscape;
+        QCOMPARE(where(rec, "Tafel nr  1"), describe(1, 31 * 121, 2500, true, L));
+        QCOMPARE(where(rec, "Tafel nr  2"), describe(1, 80 * 121, 2500, true, L));
+        QCOMPARE(where(rec, "Tafel nr  4"), describe(1, 128 * 121, 2500, true, L));
+        QCOMPARE(where(rec, "Tafel nr  6"), describe(2, 31 * 121, 2500, true, L));
+        QVERIFY(!rec.findText(QStringLiteral("Tafel nr  3")));
+        QVERIFY(!rec.findText(QStringLiteral("Tafel nr  5")));
+        QCOMPARE(rec.ofKind(PrintOp::NewPage).size(), 1);
+        QVERIFY(rec.findText(QStringLiteral("Pagina  2")));
+
+        // Names at their tab columns (110 twips a column), slot s at y 2500 + 507 s.
+        QCOMPARE(where(rec, "Naam4,A (10)"), describe(1, 122 * 110, 2500 + 3 * 507, false, L));
+        QCOMPARE(where(rec, "Laatste,Z (99)"), describe(2, 43 * 110, 2500 + 10 * 507, false, L));
+        QCOMPARE(where(rec, "09:00"), describe(1, 700, 2500 + 507, false, L));
+
+        // Page 1: 17 rules across to 4560 x 3 + 1300; the side rule of table 3 down to 10507.
+        QCOMPARE(rulesAcross(rec, 1, 14980), 17);
+        QVERIFY(hasLine(rec, 1, 12700, 2910, 12700, 10507));
+    }
+
+    void printPortraitRules()
+    {
+        loadTournament(*fx, 1);
+        PlanningRec p = core::newPlanning(1, 46307, 1, 3, 16, 0, 0);
+        for (int t = 1; t <= 3; ++t)
+            p.setNaam(t, 16, 2, QStringLiteral("T%1").arg(t));
+        platform::ScopedRecordingPrinter sp;
+        printFromGrid(p);
+        const RecordingPrinter& rec = sp.rec;
+        const int P = platform::OrientationPortrait;
+        QCOMPARE(where(rec, "Tafel nr  2"), describe(1, 80 * 121, 2500, true, P));
+        QCOMPARE(where(rec, "Tafel nr  3"), describe(2, 31 * 121, 2500, true, P));
+        QCOMPARE(where(rec, "T2"), describe(1, 96 * 110, 2500 + 16 * 425, false, P));
+        QCOMPARE(where(rec, "11:45"), describe(1, 700, 2500 + 16 * 425, false, P));
+        // 32 rules across on both pages, the frame down to 15600 whatever the number of slots.
+        QCOMPARE(rulesAcross(rec, 1, 4560 * 2 + 1300), 32);
+        QCOMPARE(rulesAcross(rec, 2, 4560 + 1300), 32);
+        QVERIFY(hasLine(rec, 1, 4560 * 2 + 1300, 2425, 4560 * 2 + 1300, 15600));
+        QVERIFY(hasLine(rec, 2, 4560 - 960, 2850, 4560 - 960, 15600));
+    }
+
+    void printEmptyAndCancelled()
+    {
+        loadTournament(*fx, 1);
+        addPlannings(1, 2, 3);
+        choose(1);
+        platform::ScopedRecordingPrinter sp;
+        frmPlanning g;
+        {
+            platform::ScriptedPrintDialog dlg(true);
+            g.Label5_DragDrop(3, QStringLiteral("     "));   // blanks only
+            g.PrintPlanning();
+            QCOMPARE(dlg.shown, 0);
+            QCOMPARE(msgs->boxes.size(), 1);
+            checkBox(msgs->boxes[0], QStringLiteral("U kunt geen lege planning printen !"), QStringLiteral("Let op!"),
+                     platform::vbExclamation);
+        }
+        platform::ScriptedPrintDialog cancel(false);
+        g.Label5_DragDrop(3, QStringLiteral("Niet opgeslagen"));
         g.PrintPlanning();
-        QCOMPARE(dlg.shown, 0);
-        QCOMPARE(msgs.boxes.size(), 1);
-        QCOMPARE(msgs.boxes[0].prompt, QStringLiteral("U kunt geen lege planning printen !"));
-        QCOMPARE(msgs.boxes[0].icon(), platform::vbExclamation);
-        QVERIFY(sp.rec.ops.isEmpty());
+        QCOMPARE(cancel.shown, 1);
+        QCOMPARE(msgs->boxes.size(), 1);
+        QVERIFY(sp.rec.texts().isEmpty());
     }
-    msgs.clear();
-    platform::ScriptedPrintDialog cancel(false);
-    frmPlanning g;
-    g.Label5_DragDrop(3, QStringLiteral("Niet opgeslagen"));
-    g.PrintPlanning();
-    QCOMPARE(cancel.shown, 1);
-    QVERIFY(msgs.boxes.isEmpty());
-    QVERIFY(sp.rec.texts().isEmpty());
-}
 
-void TestPlanningWindows::menuOpensGridAndClosesIt()
-{
-    testsupport::TournamentFixture fx;
-    loadTournament(fx, 2);
-    addPlannings(2, 2, 3);
-    ScriptedMessages msgs;
-    mdiHoofd hoofd(nullptr, false);
-    registerPlanningMenus(hoofd);
-    QAction* bestaand = hoofd.menuItem(QStringLiteral("mnuPlanningBestaand"));
-    QAction* nieuw = hoofd.menuItem(QStringLiteral("mnuPlanningNieuw"));
-    QVERIFY(bestaand && nieuw);
-    QCOMPARE(nieuw->text(), QStringLiteral("Nieuwe planning maken"));
-    QCOMPARE(bestaand->text(), QStringLiteral("Naar bestaande planning"));
+    void menuOpensGridAndClosesIt()
+    {
+        loadTournament(*fx, 2);
+        mdiHoofd hoofd(nullptr, false);
+        registerPlanningMenus(hoofd);
+        const QString item = QStringLiteral("mnuPlanningBestaand");
+        hoofd.toggleMenuWindow(item);   // no planning file yet: a message, nothing opens
+        QCOMPARE(msgs->boxes.size(), 1);
+        QVERIFY(msgs->boxes[0].prompt.startsWith(QStringLiteral("Planningbestand niet gevonden !")));
+        QVERIFY(!hoofd.menuWindow(item));
+        msgs->clear();
+        addPlannings(2, 2, 3);
+        // The item checked, "Nieuwe planning maken" enabled, the key pressed.
+        const auto state = [&] {
+            return QList<bool>{hoofd.menuItem(item)->isChecked(),
+                               hoofd.menuItem(QStringLiteral("mnuPlanningNieuw"))->isEnabled(),
+                               hoofd.toolbarKey(QStringLiteral("But14"))->isChecked()};
+        };
+        const auto chooser = [] { return qobject_cast<frmKiesPlanning*>(QApplication::activeModalWidget()); };
 
-    // Cancel in the chooser leaves everything as it was.
-    QTimer::singleShot(0, [] {
-        if (auto* k = qobject_cast<frmKiesPlanning*>(QApplication::activeModalWidget()))
-            k->Command2()->click();
-    });
-    hoofd.toggleMenuWindow(QStringLiteral("mnuPlanningBestaand"));
-    QVERIFY(!hoofd.menuWindow(QStringLiteral("mnuPlanningBestaand")));
-    QVERIFY(!bestaand->isChecked());
-    QVERIFY(nieuw->isEnabled());
+        // Cancel in the chooser leaves everything as it was.
+        QTimer::singleShot(0, [&] {
+            if (auto* k = chooser())
+                k->Command2()->click();
+        });
+        hoofd.toggleMenuWindow(item);
+        QVERIFY(!hoofd.menuWindow(item));
+        QCOMPARE(state(), QList<bool>({false, true, false}));
 
-    QTimer::singleShot(0, [] {
-        if (auto* k = qobject_cast<frmKiesPlanning*>(QApplication::activeModalWidget())) {
-            k->ListView1_ItemClick(k->ListView1()->topLevelItem(1));
-            k->Command1()->click();
-        }
-    });
-    hoofd.toggleMenuWindow(QStringLiteral("mnuPlanningBestaand"), true);
-    auto* g = qobject_cast<frmPlanning*>(hoofd.menuWindow(QStringLiteral("mnuPlanningBestaand")));
-    QVERIFY(g);
-    QCOMPARE(GekozenPlanning, qint16(2));
-    QVERIFY(bestaand->isChecked());
-    QVERIFY(!nieuw->isEnabled());
-    QVERIFY(hoofd.toolbarKey(QStringLiteral("But14"))->isChecked());
-    g->Label5_DragDrop(4, QStringLiteral("Gesleept,G (7)"));
+        QTimer::singleShot(0, [&] {
+            if (auto* k = chooser()) {
+                k->ListView1_ItemClick(k->ListView1()->topLevelItem(1));
+                k->Command1()->click();
+            }
+        });
+        hoofd.toggleMenuWindow(item, true);
+        auto* g = qobject_cast<frmPlanning*>(hoofd.menuWindow(item));
+        QVERIFY(g);
+        QCOMPARE(GekozenPlanning, qint16(2));
+        QCOMPARE(state(), QList<bool>({true, false, true}));
+        g->Label5_DragDrop(4, QStringLiteral("Gesleept,G (7)"));
 
-    hoofd.toggleMenuWindow(QStringLiteral("mnuPlanningBestaand"));
-    QTRY_VERIFY(!hoofd.menuWindow(QStringLiteral("mnuPlanningBestaand")));
-    QVERIFY(!bestaand->isChecked());
-    QVERIFY(nieuw->isEnabled());
-    QCOMPARE(core::findPlanning(PadPlanning(), 2)->rec.naam(1, 2, 2), QStringLiteral("Gesleept,G (7)      "));
-    QVERIFY(msgs.boxes.isEmpty());
-}
-
-void TestPlanningWindows::menuKeyMissingFile()
-{
-    testsupport::TournamentFixture fx;
-    loadTournament(fx, 1);
-    ScriptedMessages msgs;
-    mdiHoofd hoofd(nullptr, false);
-    registerPlanningMenus(hoofd);
-    hoofd.toggleMenuWindow(QStringLiteral("mnuPlanningBestaand"), true);
-    QCOMPARE(msgs.boxes.size(), 1);
-    QVERIFY(msgs.boxes[0].prompt.contains(QStringLiteral("U heeft nog geen planningen gemaakt,")));
-    QVERIFY(msgs.boxes[0].prompt.startsWith(QStringLiteral("Planningbestand niet gevonden !")));
-    hoofd.toggleMenuWindow(QStringLiteral("mnuPlanningBestaand"), false);
-    QCOMPARE(msgs.boxes.size(), 2);
-    QVERIFY(!msgs.boxes[1].prompt.contains(QStringLiteral("U heeft nog geen planningen gemaakt,")));
-    QVERIFY(!hoofd.menuWindow(QStringLiteral("mnuPlanningBestaand")));
-    QVERIFY(!hoofd.menuItem(QStringLiteral("mnuPlanningBestaand"))->isChecked());
-}
+        // Choosing the item again closes the grid, which saves.
+        hoofd.toggleMenuWindow(item);
+        QTRY_VERIFY(!hoofd.menuWindow(item));
+        QCOMPARE(state(), QList<bool>({false, true, false}));
+        QCOMPARE(core::findPlanning(PadPlanning(), 2)->rec.naam(1, 2, 2), QStringLiteral("Gesleept,G (7)      "));
+        QVERIFY(msgs->boxes.isEmpty());
+    }
+};
 
 QTEST_MAIN(TestPlanningWindows)
 #include "test_planning_windows.moc"

@@ -4,18 +4,6 @@
 
 namespace core {
 
-namespace {
-
-QString rightTrimmed(const QString& s)
-{
-    int n = s.size();
-    while (n > 0 && s.at(n - 1).isSpace())
-        --n;
-    return s.left(n);
-}
-
-} // namespace
-
 QString matrixEntryText(const QString& naam, const QString& voorletters)
 {
     return rightTrimmed(naam) + QStringLiteral(", ") + voorletters.left(1);

@@ -78,6 +78,14 @@ QString plainNumber(Fixed v)
     return scaledText(v.raw, 4, true);
 }
 
+QString rightTrimmed(const QString& s)
+{
+    qsizetype n = s.size();
+    while (n > 0 && s.at(n - 1) == QLatin1Char(' '))
+        --n;
+    return s.left(n);
+}
+
 QString dateText(const QDate& d)
 {
     return d.toString(QStringLiteral("dd-MM-yyyy"));

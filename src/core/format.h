@@ -23,6 +23,8 @@ QString truncatedText(Fixed v, int decimals);
 inline int displayDecimals(int aantalDecimalen) { return aantalDecimalen == 3 ? 3 : 2; }
 // Plain number text: up to four decimals, no trailing zeros.
 QString plainNumber(Fixed v);
+// The text without blanks on the right (leading blanks kept).
+QString rightTrimmed(const QString& s);
 // "dd-mm-yyyy".
 QString dateText(const QDate& d);
 

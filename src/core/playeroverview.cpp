@@ -7,14 +7,6 @@ namespace core {
 
 namespace {
 
-QString rightTrimmed(const QString& s)
-{
-    int n = s.size();
-    while (n > 0 && s.at(n - 1).isSpace())
-        --n;
-    return s.left(n);
-}
-
 const QString Blank = QStringLiteral(" ");
 
 QString whole(Fixed v) { return signedNum(v.wholePart()); }

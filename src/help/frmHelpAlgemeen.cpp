@@ -1,4 +1,5 @@
 #include "frmHelpAlgemeen.h"
+#include "core/format.h"
 
 #include "app/modStootplanner.h"
 #include "app/shell.h"
@@ -117,12 +118,6 @@ QString shownText(const QString& tekst)
     return s;
 }
 
-QString rtrim(QString s)
-{
-    while (s.endsWith(QLatin1Char(' ')))
-        s.chop(1);
-    return s;
-}
 
 const char* const kViewerHelp =
     "U kunt naar helponderwerpen zoeken op Inhoud, op Index en via vrije zoekwoorden. "
@@ -346,8 +341,8 @@ void frmHelpAlgemeen::ShowTopic(qint64 nummer)
         clearTopic();
         return;
     }
-    m_titel->setText(rtrim(modHelp::HelpOnderwerp.titel));
-    m_tekst->setPlainText(shownText(rtrim(modHelp::HelpOnderwerp.tekst)));
+    m_titel->setText(core::rightTrimmed(modHelp::HelpOnderwerp.titel));
+    m_tekst->setPlainText(shownText(core::rightTrimmed(modHelp::HelpOnderwerp.tekst)));
 }
 
 namespace {
@@ -542,7 +537,7 @@ void frmHelpAlgemeen::PrintTopic()
                          MeldingTitel);
         return;
     }
-    const QString titel = rtrim(m_titel->text());
+    const QString titel = core::rightTrimmed(m_titel->text());
     const QString tekst = m_tekst->toPlainText();
     print::RunPrint(QStringLiteral("frmHelpAlgemeen (printen)"), [&] {
         platform::ShowPrintDialog();

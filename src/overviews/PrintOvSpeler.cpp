@@ -34,13 +34,6 @@ void headingLine(platform::Printer& P)
     P.Print();
 }
 
-QString rightTrimmed(const QString& s)
-{
-    int n = s.size();
-    while (n > 0 && s.at(n - 1).isSpace())
-        --n;
-    return s.left(n);
-}
 
 } // namespace
 
@@ -48,7 +41,7 @@ void frmOvSpeler::PrintPlayerOverview()
 {
     const std::vector<core::OverviewRow> rows = GameRows();
     print::RunPrint(QStringLiteral("frmOVspeler"), [&] {
-        MeldingTekst = QStringLiteral("Overzicht speler ") + rightTrimmed(Label4()->text());
+        MeldingTekst = QStringLiteral("Overzicht speler ") + core::rightTrimmed(Label4()->text());
         platform::ShowPrintDialog();
         auto& P = platform::printer();
         P.setOrientation(platform::OrientationLandscape);
@@ -90,7 +83,7 @@ void frmOvSpeler::PrintPlayerOverview()
                 rightAt(line, 76, item(7));
                 rightAt(line, 86 + d, item(8));
                 rightAt(line, 99 + d, item(9));
-                line << Tab(108) << rightTrimmed(item(10).left(23));
+                line << Tab(108) << core::rightTrimmed(item(10).left(23));
                 rightAt(line, 140, item(11));
                 rightAt(line, 150, item(12));
                 rightAt(line, 160, item(13));

@@ -233,7 +233,7 @@ frmMatrix::frmMatrix(QWidget* parent) : QWidget(parent)
     uitleg->setObjectName(QStringLiteral("Frame4"));
     uitleg->setGeometry(90, Px(ColumnPanelTop) + 2, 44, 114);
     m_legend[3] = swatch(uitleg, QStringLiteral("Label4_3"), palette().color(QPalette::Button), QString());
-    m_legend[0] = swatch(uitleg, QStringLiteral("Label4_0"), CellColour(1), QStringLiteral("W"));
+    m_legend[0] = swatch(uitleg, QStringLiteral("Label4_0"), QColor(0x00, 0xC0, 0x00), QStringLiteral("W"));
     m_legend[1] = swatch(uitleg, QStringLiteral("Label4_1"), CellColour(3), QStringLiteral("V"));
     m_legend[2] = swatch(uitleg, QStringLiteral("Label4_2"), CellColour(2), QStringLiteral("R"));
     const int order[4] = {3, 0, 1, 2};

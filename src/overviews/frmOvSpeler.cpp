@@ -298,7 +298,7 @@ void frmOvSpeler::ListView1_ItemClick(QTreeWidgetItem* item)
 {
     if (!item)
         return;
-    m_label4->setText(item->text(2).trimmed() + QLatin1Char(' ') + item->text(1).trimmed());
+    m_label4->setText(core::rightTrimmed(item->text(2)) + QLatin1Char(' ') + core::rightTrimmed(item->text(1)));
     m_games->clear();
     HuidigeSpeler = item->text(0).toInt();
 

@@ -18,12 +18,6 @@ constexpr int TafelBreedte = 4560;
 constexpr int TijdLinks = 600;
 constexpr int TijdRechts = 1300;
 
-QString rtrim(QString s)
-{
-    while (s.endsWith(QLatin1Char(' ')))
-        s.chop(1);
-    return s;
-}
 } // namespace
 
 const PrintLayout& LandscapeLayout()
@@ -110,9 +104,9 @@ void PrintPlanning(const PlanningPrint& pl)
                     for (int place = 0; place < n; ++place) {
                         const int t = block.at(place);
                         const QString kant1 =
-                            rtrim(pl.captions.value(core::cellElement(t, s, 1, pl.aantalPartijen) - 1));
+                            core::rightTrimmed(pl.captions.value(core::cellElement(t, s, 1, pl.aantalPartijen) - 1));
                         const QString kant2 =
-                            rtrim(pl.captions.value(core::cellElement(t, s, 2, pl.aantalPartijen) - 1));
+                            core::rightTrimmed(pl.captions.value(core::cellElement(t, s, 2, pl.aantalPartijen) - 1));
                         const bool last = place == n - 1;
                         P.Print({Tab(layout->textTabs.at(2 * place)), kant1, Tab(layout->textTabs.at(2 * place + 1)),
                                  kant2},

@@ -270,13 +270,8 @@ void frmStand::setLabel1(const QString& text)
 void frmStand::Form_Load()
 {
     platform::placeChildWindow(this, 0, 0, 14470, 9290);
-    auto rtrim = [](QString s) {
-        while (s.endsWith(QLatin1Char(' ')))
-            s.chop(1);
-        return s;
-    };
-    m_label6[0]->setText(rtrim(Toernooi.naam));
-    m_label6[1]->setText(rtrim(Toernooi.subtitel));
+    m_label6[0]->setText(core::rightTrimmed(Toernooi.naam));
+    m_label6[1]->setText(core::rightTrimmed(Toernooi.subtitel));
     m_label8->setText(core::signedNum(HuidigeRonde));
     setLabel1(core::signedNum(1));
     for (QComboBox* c : {m_combo1, m_combo2, m_combo3}) {
