@@ -9,260 +9,185 @@
 #include <QDate>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <optional>
 
 using namespace modStootplanner;
 using namespace platform;
 
 class TestShellPrint : public QObject {
     Q_OBJECT
+    std::optional<QTemporaryDir> m_prog;
+    std::optional<ScopedRecordingPrinter> m_p;
+    std::optional<ScriptedMessages> m_msgs;
+
 private slots:
-    void init();
-    void cleanup();
-    void header_data();
-    void header();
-    void headerLogoFitted_data();
-    void headerLogoFitted();
-    void printErrors_data();
-    void printErrors();
-    void silentOtherErrors();
-    void printDialog_data();
-    void printDialog();
+    void init()
+    {
+        ResetContext();
+        m_prog.emplace();
+        m_p.emplace();
+        m_msgs.emplace();
+        ProgrammaMap = m_prog->path() + "/";
+        ClubTitel = "Biljartclub De Keu";
+        Toernooi.naam = "Winterkampioenschap";
+        Toernooi.subtitel = "Libre klein";
+    }
+    void cleanup()
+    {
+        m_msgs.reset();
+        m_p.reset();
+        m_prog.reset();
+        ResetContext();
+    }
 
-private:
-    std::unique_ptr<QTemporaryDir> m_prog;
-};
+    void header_data()
+    {
+        QTest::addColumn<int>("orientatie");
+        QTest::addColumn<int>("pagina");
+        QTest::addColumn<double>("rechts");
+        QTest::addColumn<QString>("paginaTekst");
+        QTest::newRow("portrait page 1") << 1 << 1 << 11000.0 << "Pagina  1";
+        QTest::newRow("landscape page 12") << 2 << 12 << 15000.0 << "Pagina  12";
+        QTest::newRow("other orientation is landscape") << 3 << 2 << 15000.0 << "Pagina  2";
+        QTest::newRow("page 0: no number") << 1 << 0 << 11000.0 << "";
+        QTest::newRow("negative page: no number") << 2 << -1 << 15000.0 << "";
+    }
+    void header()
+    {
+        QFETCH(int, orientatie);
+        QFETCH(int, pagina);
+        QFETCH(double, rechts);
+        QFETCH(QString, paginaTekst);
+        RecordingPrinter& r = m_p->rec;
+        r.setFontName("Times New Roman");
+        r.setFontSize(14);
+        r.setFontBold(true);
+        PrintPageHeader(orientatie, "Overzicht poulewinnaars", pagina);
+        const QString dump = r.textDump();
 
-void TestShellPrint::init()
-{
-    m_prog = std::make_unique<QTemporaryDir>();
-    ResetContext();
-    ProgrammaMap = m_prog->path() + "/";
-    ClubTitel = "Biljartclub De Keu";
-    Toernooi.naam = "Winterkampioenschap";
-    Toernooi.subtitel = "Libre klein";
-}
-
-void TestShellPrint::cleanup()
-{
-    m_prog.reset();
-    ResetContext();
-}
-
-void TestShellPrint::header_data()
-{
-    QTest::addColumn<int>("orientatie");
-    QTest::addColumn<int>("pagina");
-    QTest::addColumn<double>("rechts");
-    QTest::addColumn<QString>("paginaTekst");
-    QTest::newRow("portrait page 1") << 1 << 1 << 11000.0 << "Pagina  1";
-    QTest::newRow("landscape page 12") << 2 << 12 << 15000.0 << "Pagina  12";
-    QTest::newRow("portrait page 0") << 1 << 0 << 11000.0 << "";
-    QTest::newRow("other orientation is landscape") << 3 << 2 << 15000.0 << "Pagina  2";
-    QTest::newRow("negative page") << 2 << -1 << 15000.0 << "";
-}
-
-void TestShellPrint::header()
-{
-    QFETCH(int, orientatie);
-    QFETCH(int, pagina);
-    QFETCH(double, rechts);
-    QFETCH(QString, paginaTekst);
-    ScopedRecordingPrinter P;
-    P.rec.setFontName("Times New Roman");
-    P.rec.setFontSize(14);
-    P.rec.setFontBold(true);
-    const int orientationBefore = P.rec.Orientation();
-
-    PrintPageHeader(orientatie, "Overzicht poulewinnaars", pagina);
-    const RecordingPrinter& r = P.rec;
-    const QString dump = r.textDump();
-
-    auto text = [&](const QString& t) { return r.findText(t); };
-    QVERIFY2(text("Biljartclub De Keu"), qPrintable(dump));
-    QCOMPARE(text("Biljartclub De Keu")->fontSize, 22.0);
-    QVERIFY(text("Winterkampioenschap"));
-    QCOMPARE(text("Winterkampioenschap")->fontSize, 16.0);
-    QVERIFY(text("Libre klein"));
-    QCOMPARE(text("Libre klein")->fontSize, 16.0);
-    const QString datum = "Afdrukdatum: " + QDate::currentDate().toString("dd-MM-yyyy");
-    QVERIFY2(text(datum), qPrintable(dump));
-    QCOMPARE(text(datum)->fontSize, 10.0);
-    QVERIFY(text(datum)->x2 <= rechts);
-    QVERIFY(text("Overzicht poulewinnaars"));
-    // The font name is the caller's.
-    for (const PrintOp& op : r.texts())
-        QCOMPARE(op.fontName, QString("Times New Roman"));
-
-    bool paginaGevonden = false;
-    for (const PrintOp& op : r.texts()) {
-        if (op.text.startsWith("Pagina")) {
-            QCOMPARE(op.text, paginaTekst);
-            QVERIFY(op.x2 <= rechts);
-            paginaGevonden = true;
+        // Every text in the caller's font; the date and page number end at the right margin.
+        const QString datum = "Afdrukdatum: " + QDate::currentDate().toString("dd-MM-yyyy");
+        QStringList texts;
+        for (const PrintOp& op : r.texts()) {
+            texts << QStringLiteral("%1 %2").arg(op.text).arg(op.fontSize);
+            QCOMPARE(op.fontName, QString("Times New Roman"));
+            if (op.text == datum || op.text.startsWith("Pagina"))
+                QCOMPARE(op.x2, rechts);
         }
+        QStringList expected = {"Biljartclub De Keu 22", "Winterkampioenschap 16", "Libre klein 16", datum + " 10",
+                                "Overzicht poulewinnaars 12"};
+        if (!paginaTekst.isEmpty())
+            expected << paginaTekst + " 12";
+        texts.sort();
+        expected.sort();
+        QCOMPARE(texts, expected);
+
+        // Two pairs of rules to the orientation's width, the title between the pairs.
+        const auto lines = r.ofKind(PrintOp::Line);
+        QCOMPARE(lines.size(), 4);
+        for (const PrintOp& l : lines)
+            QVERIFY(l.x2 == rechts && l.y == l.y2);
+        QVERIFY(lines[1].y - lines[0].y > 0 && lines[1].y - lines[0].y <= 60);
+        QVERIFY(lines[3].y - lines[2].y > 0 && lines[3].y - lines[2].y <= 60);
+        const PrintOp* titel = r.findText("Overzicht poulewinnaars");
+        QVERIFY(titel->y > lines[1].y && titel->y2 < lines[2].y);
+
+        // Compact (nothing at or below y 2400), no page started, the orientation
+        // untouched, no logo file so no picture.
+        for (const PrintOp& op : r.ops) {
+            QVERIFY2(op.y < 2400 && op.y2 < 2400, qPrintable(dump));
+            QVERIFY(op.kind != PrintOp::NewPage && op.kind != PrintOp::Picture);
+        }
+        QCOMPARE(r.Orientation(), OrientationPortrait);
+        // Bold off, 10 pt, at the start of the 10 pt line below the last rule.
+        QVERIFY(!r.FontBold());
+        QCOMPARE(r.FontSize(), 10.0);
+        QCOMPARE(QPointF(r.CurrentX(), r.CurrentY()), QPointF(0, lines[3].y + r.TextHeight()));
     }
-    QCOMPARE(paginaGevonden, !paginaTekst.isEmpty());
 
-    // Double rules: every rule runs to the orientation's width, in pairs.
-    const auto lines = r.ofKind(PrintOp::Line);
-    QCOMPARE(lines.size(), 4);
-    for (const PrintOp& l : lines) {
-        QCOMPARE(l.x2, rechts);
-        QCOMPARE(l.y, l.y2);
+    void headerLogoFitted_data()
+    {
+        QTest::addColumn<QSize>("pixels");
+        QTest::addColumn<QSizeF>("twips");
+        QTest::newRow("wide") << QSize(200, 100) << QSizeF(1200, 600);
+        QTest::newRow("tall") << QSize(100, 300) << QSizeF(400, 1200);
+        QTest::newRow("square") << QSize(64, 64) << QSizeF(1200, 1200);
+        QTest::newRow("odd ratio: truncated") << QSize(70, 30) << QSizeF(1200, 514);
     }
-    QVERIFY(lines[1].y - lines[0].y > 0 && lines[1].y - lines[0].y <= 60);
-    QVERIFY(lines[3].y - lines[2].y > 0 && lines[3].y - lines[2].y <= 60);
-    // The title stands between the two pairs.
-    const PrintOp* titel = text("Overzicht poulewinnaars");
-    QVERIFY(titel->y > lines[1].y && titel->y2 < lines[2].y);
-
-    // Nothing at or below y 2400; no page started, no orientation set.
-    for (const PrintOp& op : r.ops) {
-        QVERIFY2(op.y < 2400 && op.y2 < 2400, qPrintable(dump));
-        QVERIFY(op.kind != PrintOp::NewPage);
+    void headerLogoFitted()
+    {
+        QFETCH(QSize, pixels);
+        QFETCH(QSizeF, twips);
+        QImage logo(pixels, QImage::Format_RGB32);
+        logo.fill(Qt::red);
+        QVERIFY(logo.save(ProgrammaMap + "Stootplanner_logo.bmp", "BMP"));
+        PrintPageHeader(1, "Titel", 1);
+        const auto pics = m_p->rec.ofKind(PrintOp::Picture);
+        QCOMPARE(pics.size(), 1);
+        QCOMPARE(QRectF(QPointF(pics[0].x, pics[0].y), QPointF(pics[0].x2, pics[0].y2)), QRectF(QPointF(600, 300), twips));
+        QCOMPARE(pics[0].imageSize, pixels);
+        // The texts stand right of the logo.
+        QVERIFY(m_p->rec.findText("Biljartclub De Keu")->x >= 1800);
     }
-    QCOMPARE(r.Orientation(), orientationBefore);
 
-    // No logo file, no picture.
-    QVERIFY(r.ofKind(PrintOp::Picture).isEmpty());
-
-    // Bold off, 10 pt, the position at the start of the 10 pt line below the last rule.
-    QVERIFY(!r.FontBold());
-    QCOMPARE(r.FontSize(), 10.0);
-    QCOMPARE(r.CurrentX(), 0.0);
-    QCOMPARE(r.CurrentY(), lines[3].y + r.TextHeight());
-}
-
-void TestShellPrint::headerLogoFitted_data()
-{
-    QTest::addColumn<QSize>("pixels");
-    QTest::addColumn<double>("w");
-    QTest::addColumn<double>("h");
-    QTest::addColumn<double>("verhouding");
-    QTest::newRow("wide") << QSize(200, 100) << 1200.0 << 600.0 << 0.5;
-    QTest::newRow("tall") << QSize(100, 300) << 400.0 << 1200.0 << 1.0 / 3;
-    QTest::newRow("square") << QSize(64, 64) << 1200.0 << 1200.0 << 1.0;
-    QTest::newRow("odd ratio") << QSize(70, 30) << 1200.0 << 514.0 << 3.0 / 7;
-}
-
-void TestShellPrint::headerLogoFitted()
-{
-    QFETCH(QSize, pixels);
-    QFETCH(double, w);
-    QFETCH(double, h);
-    QFETCH(double, verhouding);
-    QImage logo(pixels, QImage::Format_RGB32);
-    logo.fill(Qt::red);
-    QVERIFY(logo.save(ProgrammaMap + "Stootplanner_logo.bmp", "BMP"));
-    ScopedRecordingPrinter P;
-    PrintPageHeader(1, "Titel", 1);
-    const auto pics = P.rec.ofKind(PrintOp::Picture);
-    QCOMPARE(pics.size(), 1);
-    QCOMPARE(pics[0].x, 600.0);
-    QCOMPARE(pics[0].y, 300.0);
-    QCOMPARE(pics[0].x2 - pics[0].x, w);
-    QCOMPARE(pics[0].y2 - pics[0].y, h);
-    QCOMPARE(pics[0].imageSize, pixels);
-    QVERIFY(qAbs(LogoVerhouding - verhouding) < 1e-6);
-    // The texts stand right of the logo.
-    QVERIFY(P.rec.findText("Biljartclub De Keu")->x >= 1800);
-}
-
-void TestShellPrint::printErrors_data()
-{
-    QTest::addColumn<int>("number");
-    QTest::addColumn<QString>("prompt");
-    QTest::addColumn<int>("flags");
-    QTest::addColumn<QString>("title");
-    QTest::newRow("27 paper") << 27 << "Vul papier bij !!" << int(vbExclamation) << "Let op!";
-    QTest::newRow("25 device") << 25 << "Apparaat fout. Staat printer aan ?" << int(vbExclamation) << "Let op!";
-    QTest::newRow("68 unavailable") << 68 << "Apparaat niet beschikbaar !!" << int(vbExclamation) << "Let op!";
-    QTest::newRow("32755 cancel") << 32755 << "" << 0 << "";
-    QTest::newRow("482 other")
-        << 482
-        << "Error nummer: 482\r\nBeschrijving: Printerfout\r\nIn source: Printer\r\nIn form : frmStand"
-           "\r\n\r\nMeld deze fout a.u.b. aan de maker van Stootplanner."
-        << int(vbCritical) << "Error";
-}
-
-void TestShellPrint::printErrors()
-{
-    QFETCH(int, number);
-    QFETCH(QString, prompt);
-    QFETCH(int, flags);
-    QFETCH(QString, title);
-    ScopedRecordingPrinter P;
-    ScriptedMessages msgs;
-    MeldingTekst = "Stand in ronde  1";
-    P.rec.failAfter(3, number, "Printerfout");
-    bool reachedEnd = false;
-    const bool ok = print::RunPrint("frmStand", [&] {
-        auto& p = printer();
-        for (int i = 0; i < 10; ++i)
-            p.Print({Tab(5), QString::number(i)});
-        p.EndDoc();
-        reachedEnd = true;
-        MsgBox("Stand wordt uitgeprint", vbInformation, "Gereed");
-    });
-    QVERIFY(!ok);
-    QVERIFY(!reachedEnd);
-    // Abandoned where it stood: three lines made, the document killed, none sent.
-    QCOMPARE(P.rec.texts().size(), 3);
-    QCOMPARE(P.rec.documentsKilled, 1);
-    QCOMPARE(P.rec.documentsEnded, 0);
-    QVERIFY(!P.rec.DocumentOpen());
-    if (prompt.isEmpty()) {
-        QVERIFY(msgs.boxes.isEmpty());
-        QCOMPARE(MeldingTekst, QString("Stand in ronde  1"));
-        return;
+    // A print-out behind the print dialog, its printer failing after three lines
+    // with the given error number (0: not at all; -1: the dialog is cancelled).
+    void runPrint_data()
+    {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<bool>("silent");  // OtherErrors::Silent
+        QTest::addColumn<QString>("prompt");
+        QTest::addColumn<int>("flags");
+        QTest::addColumn<QString>("title");
+        const QString report = "Error nummer: 482\r\nBeschrijving: Printerfout\r\nIn source: Printer\r\n"
+                               "In form : frmStand\r\n\r\nMeld deze fout a.u.b. aan de maker van Stootplanner.";
+        QTest::newRow("printed") << 0 << false << "" << 0 << "";
+        QTest::newRow("dialog cancelled") << -1 << false << "" << 0 << "";
+        QTest::newRow("27 paper") << 27 << false << "Vul papier bij !!" << vbExclamation << "Let op!";
+        QTest::newRow("25 device") << 25 << false << "Apparaat fout. Staat printer aan ?" << vbExclamation << "Let op!";
+        QTest::newRow("68 unavailable") << 68 << false << "Apparaat niet beschikbaar !!" << vbExclamation << "Let op!";
+        QTest::newRow("32755 cancel") << 32755 << false << "" << 0 << "";
+        QTest::newRow("482 other") << 482 << false << report << vbCritical << "Error";
+        QTest::newRow("482 other, silent") << 482 << true << "" << 0 << "";
+        QTest::newRow("27 paper, others silent") << 27 << true << "Vul papier bij !!" << vbExclamation << "Let op!";
     }
-    QCOMPARE(msgs.boxes.size(), 1);
-    QCOMPARE(msgs.boxes[0].prompt, prompt);
-    QCOMPARE(msgs.boxes[0].flags, flags);
-    QCOMPARE(msgs.boxes[0].title, title);
-    if (number == 482)
-        QCOMPARE(MeldingTekst, prompt);
-    else
-        QCOMPARE(MeldingTekst, QString("Stand in ronde  1"));
-}
-
-void TestShellPrint::silentOtherErrors()
-{
-    ScopedRecordingPrinter P;
-    ScriptedMessages msgs;
-    P.rec.failOnNextOutput(5, "Ongeldige aanroep");
-    QVERIFY(!print::RunPrint("frmAutoKoppel", [&] { printer().Print({"x"}); }, print::OtherErrors::Silent));
-    QVERIFY(msgs.boxes.isEmpty());
-    // The printer errors are still reported.
-    P.rec.failOnNextOutput(27, "Out of paper");
-    QVERIFY(!print::RunPrint("frmAutoKoppel", [&] { printer().Print({"x"}); }, print::OtherErrors::Silent));
-    QCOMPARE(msgs.boxes.size(), 1);
-    QCOMPARE(msgs.boxes[0].prompt, QString("Vul papier bij !!"));
-}
-
-void TestShellPrint::printDialog_data()
-{
-    QTest::addColumn<bool>("accept");
-    QTest::newRow("Afdrukken") << true;
-    QTest::newRow("Annuleren: 32755, silent") << false;
-}
-
-void TestShellPrint::printDialog()
-{
-    QFETCH(bool, accept);
-    ScopedRecordingPrinter P;
-    ScriptedMessages msgs;
-    ScriptedPrintDialog dialog(accept);
-    QCOMPARE(print::RunPrint("frmWinnars", [&] {
-        ShowPrintDialog();
-        printer().Print({"x"});
-        printer().EndDoc();
-    }), accept);
-    QCOMPARE(dialog.shown, 1);
-    QCOMPARE(P.rec.texts().size(), accept ? 1 : 0);
-    QCOMPARE(P.rec.documentsEnded, accept ? 1 : 0);
-    QVERIFY(msgs.boxes.isEmpty());
-}
+    void runPrint()
+    {
+        QFETCH(int, number);
+        QFETCH(bool, silent);
+        QFETCH(QString, prompt);
+        QFETCH(int, flags);
+        QFETCH(QString, title);
+        MeldingTekst = "Stand in ronde  1";
+        ScriptedPrintDialog dialog(number != -1);
+        if (number > 0)
+            m_p->rec.failAfter(3, number, "Printerfout");
+        const bool ok = print::RunPrint(
+            "frmStand",
+            [&] {
+                ShowPrintDialog();
+                for (int i = 0; i < 10; ++i)
+                    printer().Print({Tab(5), QString::number(i)});
+                printer().EndDoc();
+            },
+            silent ? print::OtherErrors::Silent : print::OtherErrors::Report);
+        // A failing print-out is abandoned where it stood: nothing more made, none sent.
+        QCOMPARE(ok, number == 0);
+        QCOMPARE(dialog.shown, 1);
+        QCOMPARE(m_p->rec.texts().size(), number == 0 ? 10 : number == -1 ? 0 : 3);
+        QCOMPARE(m_p->rec.documentsKilled, number > 0 ? 1 : 0);
+        QCOMPARE(m_p->rec.documentsEnded, ok ? 1 : 0);
+        QVERIFY(!m_p->rec.DocumentOpen());
+        QCOMPARE(m_msgs->boxes.size(), prompt.isEmpty() ? 0 : 1);
+        if (!prompt.isEmpty()) {
+            QCOMPARE(m_msgs->boxes[0].prompt, prompt);
+            QCOMPARE(m_msgs->boxes[0].flags, flags);
+            QCOMPARE(m_msgs->boxes[0].title, title);
+        }
+        // Only the error report is left in MeldingTekst.
+        QCOMPARE(MeldingTekst, flags == vbCritical ? prompt : QString("Stand in ronde  1"));
+    }
+};
 
 QTEST_MAIN(TestShellPrint)
 #include "test_shell_print.moc"

@@ -606,9 +606,22 @@ void mdiHoofd::closeEvent(QCloseEvent* e)
 {
     if (!m_shutDown) {
         m_mdi->closeAllSubWindows();
+        // A child window that keeps itself open keeps the program running.
+        if (!m_forceEnd && !m_mdi->subWindowList().isEmpty()) {
+            e->ignore();
+            return;
+        }
         runShutDown();
     }
     e->accept();
+}
+
+void mdiHoofd::endRun()
+{
+    m_forceEnd = true;
+    close();
+    if (!m_shutDown)
+        runShutDown();
 }
 
 void mdiHoofd::runShutDown()

@@ -156,6 +156,10 @@ public:
     // Enables the tournament items (or not) after a tournament is (not) loaded.
     void refreshTournamentState();
 
+    // Closes the main window whatever its child windows say, with the usual
+    // shut-down (the closing form of the file checks).
+    void endRun();
+
     // Set when the shut-down ran (the program ends).
     bool shutDownDone() const { return m_shutDown; }
 
@@ -202,4 +206,5 @@ private:
     QSet<QString> m_groupDisabled;  // items and keys disabled by an open window of their group
     QSet<QString> m_busyDisabled;   // top menus and keys disabled by SetMenusBusy
     bool m_shutDown = false;
+    bool m_forceEnd = false;
 };

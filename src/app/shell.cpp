@@ -90,7 +90,7 @@ void CloseTournamentAndEnd(QWidget* caller)
     if (caller)
         caller->close();
     if (mdiHoofd* hoofd = mdiHoofd::instance())
-        hoofd->close();
+        hoofd->endRun();
     // A modal window still open elsewhere must not keep the program alive.
     QCoreApplication::quit();
 }
