@@ -1,6 +1,5 @@
 // The help viewer: index, tree, tabs, search, marking, print, and the main
 // window's Help and Klok items.
-#include "app/frmHelp.h"
 #include "app/mdiHoofd.h"
 #include "app/modStootplanner.h"
 #include "help/frmHelpAlgemeen.h"
@@ -9,10 +8,9 @@
 #include "platform/msgbox.h"
 #include "platform/printer.h"
 #include "platform/printerror.h"
+#include "support/help_fixture.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,12 +18,13 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTextEdit>
-#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
 using namespace modStootplanner;
 using core::HelpRec;
+using platform::vbCritical;
+using testsupport::helpTopic;
 
 namespace {
 
@@ -33,14 +32,17 @@ const QString Missing = QStringLiteral(
     "Help-bestand van Stootplanner niet gevonden !\r\n"
     "Plaats het bestand \"StootplannerHelp.hlp\" terug in de hoofddirectory van dit programma!");
 
-HelpRec topic(int n, const QString& titel, const QString& tekst, std::array<QString, 5> kw = {})
+// 35 topics with one keyword each; topic 25 "Stand" and topic 34 "Klok" have real texts (and blanks).
+std::vector<HelpRec> thirtyFive()
 {
-    HelpRec h;
-    h.nummer = qint16(n);
-    h.titel = titel;
-    h.tekst = tekst;
-    h.trefwoorden = kw;
-    return h;
+    std::vector<HelpRec> recs;
+    for (int k = 1; k <= 35; ++k)
+        recs.push_back(helpTopic(k, QStringLiteral("Titel %1").arg(k), QStringLiteral("Tekst van onderwerp %1").arg(k),
+                                 {QStringLiteral("Woord%1").arg(k, 2, 10, QLatin1Char('0'))}));
+    recs[24] = helpTopic(25, "Stand", "Regel een\r\nDe STAND, ook tussenstand.\r\nStand printen.",
+                         {"Stand, printen", "A, b", "Carrousel"});
+    recs[33] = helpTopic(34, " Klok   ", "  De klok met alarm.   ", {"Klok", "Alarm"});
+    return recs;
 }
 
 QTreeWidgetItem* node(QTreeWidget* tree, const QString& key)
@@ -49,14 +51,6 @@ QTreeWidgetItem* node(QTreeWidget* tree, const QString& key)
         if ((*it)->data(0, Qt::UserRole).toString() == key)
             return *it;
     return nullptr;
-}
-
-void clickNode(frmHelpAlgemeen& w, const QString& key)
-{
-    QTreeWidgetItem* it = node(w.tv1(), key);
-    QVERIFY(it);
-    w.tv1()->setCurrentItem(it);
-    w.tv1_Click();
 }
 
 // Is the character at pos shown red and bold?
@@ -68,477 +62,352 @@ bool marked(QTextEdit* box, int pos)
     return f.foreground().color() == QColor(255, 0, 0) && f.fontWeight() == QFont::Bold;
 }
 
+QString box(const QString& title, int flags, const QString& prompt)
+{
+    return QStringLiteral("%1 [%2] %3").arg(title).arg(flags).arg(prompt);
+}
+
 }  // namespace
 
 class TestHelpViewer : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void loadWithoutFileWarnsAndStaysEmpty();
-    void loadFillsIndexAndTree();
-    void treeClickShowsTopicButNotForChapters();
-    void treeClickBeyondShortFileShowsNothing();
-    void unreadableFileGivesErrorReport();
-    void indexClickSelectsWordBeforeComma();
-    void tabsSwitchPanels();
-    void searchWithoutWordsBeeps();
-    void searchWithoutHitsSays();
-    void searchListsHitsAndMarksLastWords();
-    void searchMissingFileStops();
-    void helpButtonsShowTheirTexts();
-    void printWithoutTopicRefuses();
-    void printLayout();
-    void printCancelAndErrors();
-    void mainWindowItems();
+    void init()
+    {
+        m_dir = new QTemporaryDir;
+        ResetContext();
+        ProgrammaMap = m_dir->path() + QLatin1Char('/');
+        MeldingTitel = QStringLiteral("Let op!");
+        m_msgs = new platform::ScriptedMessages;
+    }
+    void cleanup()
+    {
+        m_w.reset();
+        delete m_msgs;
+        delete m_dir;
+    }
+    void loadWithoutFileWarnsAndStaysEmpty()
+    {
+        frmHelpAlgemeen& w = open({});
+        QCOMPARE(boxes(), QStringList{box("Let op!", vbCritical, Missing)});
+        QVERIFY(w.List1()->count() == 0 && w.tv1()->topLevelItemCount() == 0);
+        QCOMPARE(w.TabStrip1()->currentIndex(), 0);
+        QVERIFY(!w.tv1()->isHidden() && w.List1()->isHidden() && w.Frame1()->isHidden());
+    }
+    void loadFillsIndexAndTree()
+    {
+        auto recs = thirtyFive();
+        recs[2].trefwoorden = {};   // five blank keywords: five empty entries on top
+        frmHelpAlgemeen& w = open(recs);
+        QCOMPARE(m_msgs->boxes.size(), 0);
+        QCOMPARE(w.List1()->count(), 175);
+        // 138 blank keywords stand first, in file order: topic 3's five after the eight of topics 1 and 2.
+        QVERIFY(w.List1()->item(137)->text().isEmpty());
+        QCOMPARE(w.List1()->item(138)->text(), QStringLiteral("A, b"));
+        QCOMPARE(w.List1()->item(8)->data(Qt::UserRole + 1).toInt(), 3);
+        QCOMPARE(w.List1()->currentRow(), -1);
+        // 46 nodes, each topic under its chapter, the ten chapters under the root; only the root is expanded.
+        int count = 0, expanded = 0;
+        for (QTreeWidgetItemIterator it(w.tv1()); *it; ++it, ++count) {
+            expanded += (*it)->isExpanded();
+            const QString key = (*it)->data(0, Qt::UserRole).toString();
+            if (key.size() == 2)
+                QCOMPARE((*it)->parent()->data(0, Qt::UserRole).toString(), key.left(1));
+        }
+        QCOMPARE(count, 46);
+        QCOMPARE(expanded, 1);
+        QTreeWidgetItem* root = w.tv1()->topLevelItem(0);
+        QVERIFY(root->text(0) == "Inhoud" && root->isExpanded() && root->childCount() == 10);
+    }
+    void treeClickShowsTopicButNotForChapters()
+    {
+        open();
+        clickNode("J4");
+        QCOMPARE(shown(), QStringLiteral(" Klok |   De klok met alarm."));
+        clickNode("G");
+        clickNode("H");
+        QCOMPARE(shown(), QStringLiteral(" Klok |   De klok met alarm."));
+        clickNode("G1");
+        QCOMPARE(shown(), QStringLiteral("Stand | Regel een\nDe STAND, ook tussenstand.\nStand printen."));
+        QCOMPARE(modHelp::HelpOnderwerp.nummer, qint16(25));
+        // The tree reads the file at each click: a topic beyond the end of a shorter file shows nothing.
+        auto recs = thirtyFive();
+        recs.resize(10);
+        testsupport::writeHelpFile(helpPath(), recs);
+        clickNode("K1");
+        QCOMPARE(shown(), QStringLiteral(" | "));
+        QCOMPARE(m_msgs->boxes.size(), 0);
+    }
+    void unreadableFileGivesErrorReport()
+    {
+        frmHelpAlgemeen& w = open();
+        QFile f(helpPath());
+        f.setPermissions(QFileDevice::Permissions());
+        if (f.open(QIODevice::ReadOnly))
+            QSKIP("file permissions do not bind this user");
+        clickNode("A1");
+        w.List1()->setCurrentRow(150);
+        f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        const QStringList b = boxes();
+        QCOMPARE(b.size(), 2);
+        for (const QString& report : b)
+            QVERIFY(report.startsWith("Error [16] Error nummer: 75\r\n"));
+        QVERIFY(b[0].contains("In form : frmHelpAlgemeen\r\n"));
+        QVERIFY(b[1].contains("In form : frmHelpAlgemeen (index)\r\n"));
+        QCOMPARE(w.Label2()->text(), QString());
+    }
+    void indexClickSelectsWordBeforeComma()
+    {
+        frmHelpAlgemeen& w = open();
+        w.TabStrip1_Click(2);
+        auto pick = [&](const QString& text) {
+            const auto items = w.List1()->findItems(text, Qt::MatchExactly);
+            QVERIFY2(!items.isEmpty(), qPrintable(text));
+            w.List1()->setCurrentItem(items.first());   // fires the click
+        };
+        // "Stand" found from the start ignoring case: the STAND of line 2.
+        pick("Stand, printen");
+        QCOMPARE(w.Label2()->text(), QStringLiteral("Stand"));
+        QTextCursor c = w.RichTextBox1()->textCursor();
+        QCOMPARE(c.selectedText(), QStringLiteral("STAND"));
+        QCOMPARE(c.selectionStart(), 13);
+        // Comma at position 2: the whole entry, comma included, which is not in the text.
+        pick("A, b");
+        QVERIFY(!w.RichTextBox1()->textCursor().hasSelection());
+        pick("Alarm");
+        QCOMPARE(w.Label2()->text(), QStringLiteral(" Klok"));
+        QCOMPARE(w.RichTextBox1()->textCursor().selectedText(), QStringLiteral("alarm"));
+    }
+    void tabsSwitchPanels()
+    {
+        frmHelpAlgemeen& w = open();
+        node(w.tv1(), "G")->setExpanded(true);
+        clickNode("G1");
+        w.TabStrip1_Click(2);
+        QVERIFY(w.tv1()->isHidden() && !w.List1()->isHidden() && w.Frame1()->isHidden());
+        QCOMPARE(shown(), QStringLiteral(" | "));
+        QCOMPARE(w.List1()->currentRow(), -1);
+        w.List1()->setCurrentRow(40);
+        QVERIFY(!w.Label2()->text().isEmpty());
+        search("klok");
+        w.TabStrip1_Click(3);
+        QVERIFY(w.tv1()->isHidden() && w.List1()->isHidden() && !w.Frame1()->isHidden());
+        QCOMPARE(w.List1()->currentRow(), -1);
+        QCOMPARE(shown(), QStringLiteral(" | "));
+        QCOMPARE(w.List2()->count(), 1);   // the last search stays
+        QCOMPARE(w.Text1()->text(), QStringLiteral("klok"));
+        w.List1()->setCurrentRow(40);   // a topic shown, an entry selected
+        w.TabStrip1_Click(1);
+        QVERIFY(!w.tv1()->isHidden() && w.List1()->isHidden() && w.Frame1()->isHidden());
+        QVERIFY(!node(w.tv1(), "G")->isExpanded());   // rebuilt: chapters collapsed
+        QCOMPARE(w.TabStrip1()->currentIndex(), 0);
+        QCOMPARE(shown(), QStringLiteral(" | "));
+        w.TabStrip1_Click(2);
+        QCOMPARE(w.List1()->currentRow(), -1);
+    }
+    void searchWithoutWordsOrHits()
+    {
+        frmHelpAlgemeen& w = open();
+        search("klok");
+        w.List2()->setCurrentRow(0);
+        search("");
+        QCOMPARE(m_msgs->beeps, 1);
+        QCOMPARE(w.List2()->count(), 0);
+        QCOMPARE(shown(), QStringLiteral(" Klok | "));   // the title keeps its text
+        search("   ");   // blanks only: every topic is a hit
+        QCOMPARE(w.List2()->count(), 35);
+        QCOMPARE(m_msgs->boxes.size(), 0);
+        search("stand, zeppelin");
+        QCOMPARE(w.List2()->count(), 0);
+        QCOMPARE(boxes(), QStringList{box("", platform::vbOKOnly, "Geen zoekresultaten gevonden")});
+    }
+    void searchListsHitsAndMarksLastWords()
+    {
+        auto recs = thirtyFive();
+        recs[1] = helpTopic(2, "Stand", "stand zonder het andere woord");
+        frmHelpAlgemeen& w = open(recs);
+        search(" stand , PRINT ");
+        QCOMPARE(w.List2()->count(), 1);
+        QCOMPARE(w.List2()->item(0)->text(), QStringLiteral("Stand"));
+        w.Text1()->setText("iets anders");   // edited, not searched: the last words still mark
+        w.List2()->setCurrentRow(0);
+        QTextEdit* box = w.RichTextBox1();
+        const QString t = box->toPlainText();
+        QCOMPARE(t, QStringLiteral("Regel een\nDe STAND, ook tussenstand.\nStand printen."));
+        for (int pos : {13, 30, 37})   // STAND, tussenSTAND, Stand
+            for (int i = 0; i < 5; ++i)
+                QVERIFY2(marked(box, pos + i), qPrintable(QString::number(pos + i)));
+        QVERIFY(marked(box, int(t.indexOf("printen"))));
+        QVERIFY(!marked(box, int(t.indexOf("Regel"))) && !marked(box, 29));
+        QVERIFY(!box->textCursor().hasSelection());
+    }
+    void missingFileStopsSearchHitAndPrint()
+    {
+        frmHelpAlgemeen& w = open();
+        search("klok");
+        QFile::remove(helpPath());
+        w.List2()->setCurrentRow(0);
+        QCOMPARE(w.Label2()->text(), QString());
+        w.Command1_Click();
+        QCOMPARE(w.List2()->count(), 1);   // nothing was emptied
+        w.Toolbar1_ButtonClick("But03");
+        QCOMPARE(boxes(), QStringList(3, box("Let op!", vbCritical, Missing)));
+    }
+    void helpButtonsShowTheirTexts()
+    {
+        frmHelpAlgemeen& w = open();
+        HelpGroot = true;
+        testsupport::closingModal([&] { w.Toolbar1_ButtonClick("But05"); });
+        QVERIFY(MeldingTekst.startsWith(
+            "U kunt naar helponderwerpen zoeken op Inhoud, op Index en via vrije zoekwoorden. "));
+        QCOMPARE(MeldingTekst.count(". "), 8);   // nine sentences
+        QVERIFY(!HelpGroot);
+        HelpGroot = true;
+        testsupport::closingModal([&] { w.Command3_Click(); });
+        const QStringList lines = MeldingTekst.split("\r\n");
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0], QStringLiteral("U kunt maximaal 3 zoekwoorden, gescheiden door komma's, invoeren."));
+        QVERIFY(!HelpGroot);
+    }
+    void printLayout()
+    {
+        auto recs = thirtyFive();
+        const QString lang = QString(40, 'w').append(' ').repeated(30).trimmed();   // one line of 1229 characters
+        QString tekst = "Eerste regel\r\n" + lang;
+        for (int i = 0; i < 55; ++i)
+            tekst += QStringLiteral("\r\nregel %1").arg(i);
+        recs[0] = helpTopic(1, "Welkomsscherm", tekst.left(2000));
+        open(recs);
+        clickNode("A1");
+        platform::ScopedRecordingPrinter printer;
+        platform::ScriptedPrintDialog dialog(true);
+        m_w->Toolbar1_ButtonClick("But03");
+        QCOMPARE(dialog.shown, 1);
+        QCOMPARE(printer.rec.documentsEnded, 1);
+        const auto texts = printer.rec.texts();
+        QVERIFY(texts.size() > 10);
+        // Four empty lines of 14 pt (the recording printer's lines are 23 twips a point), two bold
+        // lines, an empty 14 pt line, then the text in 12 pt, not bold.
+        auto op = [&](int i) {
+            const auto& t = texts[i];
+            return QString::number(t.y) + ' ' + QString::number(t.fontSize) + (t.bold ? "b " : " ") + t.fontName
+                   + ' ' + t.text;
+        };
+        QCOMPARE(op(0), QStringLiteral("1288 14b Times New Roman Stootplanner Help"));
+        QCOMPARE(op(1), QStringLiteral("1610 14b Times New Roman Onderwerp: Welkomsscherm"));
+        QCOMPARE(op(2), QStringLiteral("2254 12 Times New Roman Eerste regel"));
+        QCOMPARE(texts[0].orientation, platform::OrientationPortrait);
+        // The long line is wrapped at blanks inside the margins; nothing is lost.
+        QString joined;
+        for (const auto& t : texts) {
+            QVERIFY2(t.x == 1000 && t.x2 <= 11338 - 1000 + 0.5, qPrintable(t.text));
+            if (t.text.startsWith('w'))
+                joined += (joined.isEmpty() ? "" : " ") + t.text;
+        }
+        QCOMPARE(joined, lang);
+        // A text longer than a page runs on to page 2.
+        QCOMPARE(texts.last().page, 2);
+        QCOMPARE(texts.last().text, tekst.left(2000).split("\r\n").last());
+        QCOMPARE(boxes(), QStringList{box("Gereed", platform::vbInformation, "Helptekst wordt uitgeprint.")});
+    }
+    void printRefusalsAndErrors()
+    {
+        frmHelpAlgemeen& w = open();
+        platform::ScopedRecordingPrinter printer;
+        {
+            // No topic shown: a message and no dialog. Cancelling the dialog: nothing at all.
+            platform::ScriptedPrintDialog dialog(true);
+            w.Toolbar1_ButtonClick("But03");
+            QCOMPARE(dialog.shown, 0);
+            clickNode("J4");
+            platform::ScriptedPrintDialog cancel(false);
+            w.Toolbar1_ButtonClick("But03");
+            QCOMPARE(cancel.shown, 1);
+        }
+        QVERIFY(printer.rec.ops.isEmpty());
+        QCOMPARE(boxes(),
+                 QStringList{box("Let op!", platform::vbExclamation, "U heeft geen helptekst gekozen om te printen!")});
+
+        // Other errors: the error report with the print's own label (the printer errors are the shared print's).
+        platform::ScriptedPrintDialog dialog(true);
+        printer.rec.failOnNextOutput(482, "Printer error", "Printer");
+        w.Toolbar1_ButtonClick("But03");
+        QCOMPARE(m_msgs->boxes.size(), 2);
+        QCOMPARE(m_msgs->boxes[1].title, QStringLiteral("Error"));
+        QVERIFY(m_msgs->boxes[1].prompt.startsWith("Error nummer: 482\r\nBeschrijving: Printer error\r\n"));
+        QVERIFY(m_msgs->boxes[1].prompt.contains("In form : frmHelpAlgemeen (printen)\r\n"));
+        QCOMPARE(printer.rec.documentsKilled, 1);
+    }
+    void mainWindowItems()
+    {
+        ToernooiGeladen = false;
+        mdiHoofd hoofd;
+        QAction* help = hoofd.menuItem("mnuHelpAlgemeen");
+        QAction* klok = hoofd.menuItem("mnuDiversenKlok");
+        QVERIFY(hoofd.topMenu("mnuHelp")->actions().contains(help));
+        QVERIFY(hoofd.topMenu("mnuDiversen")->actions().contains(klok));
+        auto state = [&](QAction* item, const char* key) {
+            return QList<bool>{item->isEnabled(), item->isChecked(), hoofd.toolbarKey(key)->isChecked()};
+        };
+        // Usable without a tournament. No help file: the main window's own message, nothing opens.
+        hoofd.toggleMenuWindow("mnuHelpAlgemeen", true);
+        QCOMPARE(boxes(), QStringList{box("Let op!", vbCritical,
+                                          "Help-bestand van Stootplanner niet gevonden !\r\n"
+                                          "Plaats het bestand \"StootplannerHelp.hlp\" terug in de programmamap !")});
+        QVERIFY(!hoofd.menuWindow("mnuHelpAlgemeen"));
+        QCOMPARE(state(help, "But18"), (QList<bool>{true, false, false}));
+
+        testsupport::writeHelpFile(helpPath(), thirtyFive());
+        hoofd.toggleMenuWindow("mnuHelpAlgemeen", false);
+        QVERIFY(qobject_cast<frmHelpAlgemeen*>(hoofd.menuWindow("mnuHelpAlgemeen")));
+        // The clock opens beside it; neither marks other menus busy.
+        QCOMPARE(state(klok, "But16"), (QList<bool>{true, false, false}));
+        QVERIFY(hoofd.toolbarKey("But16")->isEnabled() && hoofd.toolbarKey("But18")->isEnabled());
+        hoofd.toggleMenuWindow("mnuDiversenKlok", true);
+        QVERIFY(qobject_cast<frmKlok*>(hoofd.menuWindow("mnuDiversenKlok")));
+        QCOMPARE(state(help, "But18"), (QList<bool>{true, true, true}));
+        QCOMPARE(state(klok, "But16"), (QList<bool>{true, true, true}));
+        QVERIFY(hoofd.topMenu("mnuOverzichten")->menuAction()->isEnabled());
+        // The viewer's own "Sluiten" releases the item and the key.
+        static_cast<frmHelpAlgemeen*>(hoofd.menuWindow("mnuHelpAlgemeen"))->Toolbar1_ButtonClick("But02");
+        QTRY_VERIFY(!hoofd.menuWindow("mnuHelpAlgemeen"));
+        QCOMPARE(state(help, "But18"), (QList<bool>{true, false, false}));
+    }
 
 private:
-    void writeHelp(const std::vector<HelpRec>& recs);
-    std::vector<HelpRec> thirtyFive();
+    QString helpPath() const { return ProgrammaMap + QStringLiteral("StootplannerHelp.hlp"); }
+    frmHelpAlgemeen& open(const std::vector<HelpRec>& recs = thirtyFive())
+    {
+        if (!recs.empty())
+            testsupport::writeHelpFile(helpPath(), recs);
+        m_w = std::make_unique<frmHelpAlgemeen>();
+        return *m_w;
+    }
+    void clickNode(const QString& key)
+    {
+        QTreeWidgetItem* it = node(m_w->tv1(), key);
+        QVERIFY(it);
+        m_w->tv1()->setCurrentItem(it);
+        m_w->tv1_Click();
+    }
+    void search(const QString& words)
+    {
+        m_w->Text1()->setText(words);
+        m_w->Command1_Click();
+    }
+    QString shown() const { return m_w->Label2()->text() + " | " + m_w->RichTextBox1()->toPlainText(); }
+    QStringList boxes() const
+    {
+        QStringList out;
+        for (const auto& b : m_msgs->boxes)
+            out << box(b.title, b.flags, b.prompt);
+        return out;
+    }
     QTemporaryDir* m_dir = nullptr;
     platform::ScriptedMessages* m_msgs = nullptr;
+    std::unique_ptr<frmHelpAlgemeen> m_w;
 };
 
-void TestHelpViewer::init()
-{
-    m_dir = new QTemporaryDir;
-    ResetContext();
-    ProgrammaMap = m_dir->path() + QLatin1Char('/');
-    MeldingTitel = QStringLiteral("Let op!");
-    m_msgs = new platform::ScriptedMessages;
-}
-
-void TestHelpViewer::cleanup()
-{
-    delete m_msgs;
-    delete m_dir;
-}
-
-void TestHelpViewer::writeHelp(const std::vector<HelpRec>& recs)
-{
-    QFile f(ProgrammaMap + QStringLiteral("StootplannerHelp.hlp"));
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    for (const HelpRec& r : recs)
-        f.write(r.toBytes());
-}
-
-std::vector<HelpRec> TestHelpViewer::thirtyFive()
-{
-    std::vector<HelpRec> recs;
-    for (int k = 1; k <= 35; ++k)
-        recs.push_back(topic(k, QStringLiteral("Titel %1").arg(k), QStringLiteral("Tekst van onderwerp %1").arg(k),
-                             {QStringLiteral("Woord%1").arg(k, 2, 10, QLatin1Char('0'))}));
-    recs[24] = topic(25, "Stand", "Regel een\r\nDe STAND, ook tussenstand.\r\nStand printen.",
-                     {"Stand, printen", "A, b", "Carrousel"});
-    recs[33] = topic(34, "Klok   ", "  De klok met alarm.   ", {"Klok", "Alarm"});
-    return recs;
-}
-
-void TestHelpViewer::loadWithoutFileWarnsAndStaysEmpty()
-{
-    frmHelpAlgemeen w;
-    QCOMPARE(m_msgs->boxes.size(), 1);
-    QCOMPARE(m_msgs->boxes[0].prompt, Missing);
-    QCOMPARE(m_msgs->boxes[0].icon(), platform::vbCritical);
-    QCOMPARE(m_msgs->boxes[0].title, QStringLiteral("Let op!"));
-    QCOMPARE(w.List1()->count(), 0);
-    QCOMPARE(w.tv1()->topLevelItemCount(), 0);
-    QCOMPARE(w.windowTitle(), QStringLiteral("Help algemeen"));
-    QCOMPARE(w.TabStrip1()->currentIndex(), 0);
-    QVERIFY(!w.tv1()->isHidden() && w.List1()->isHidden() && w.Frame1()->isHidden());
-}
-
-void TestHelpViewer::loadFillsIndexAndTree()
-{
-    auto recs = thirtyFive();
-    recs[2].trefwoorden = {};   // five blank keywords: five empty entries on top
-    writeHelp(recs);
-    frmHelpAlgemeen w;
-    QCOMPARE(m_msgs->boxes.size(), 0);
-    QCOMPARE(w.List1()->count(), 175);
-    // 138 blank keywords stand first, in file order: topic 3's five after the eight of topics 1 and 2.
-    for (int i = 0; i < 138; ++i)
-        QCOMPARE(w.List1()->item(i)->text(), QString());
-    QCOMPARE(w.List1()->item(138)->text(), QStringLiteral("A, b"));
-    for (int i = 8; i < 13; ++i)
-        QCOMPARE(w.List1()->item(i)->data(Qt::UserRole + 1).toInt(), 3);
-    QCOMPARE(w.List1()->item(13)->data(Qt::UserRole + 1).toInt(), 4);
-    QCOMPARE(w.List1()->currentRow(), -1);
-    // 46 nodes; only the root is expanded, showing the open book.
-    int count = 0;
-    for (QTreeWidgetItemIterator it(w.tv1()); *it; ++it)
-        ++count;
-    QCOMPARE(count, 46);
-    QTreeWidgetItem* root = w.tv1()->topLevelItem(0);
-    QCOMPARE(root->text(0), QStringLiteral("Inhoud"));
-    QVERIFY(root->isExpanded());
-    QCOMPARE(root->childCount(), 10);
-    for (int i = 0; i < root->childCount(); ++i)
-        QVERIFY(!root->child(i)->isExpanded());
-    QCOMPARE(node(w.tv1(), "G1")->text(0), QStringLiteral("Stand"));
-    QCOMPARE(node(w.tv1(), "G1")->parent(), node(w.tv1(), "G"));
-}
-
-void TestHelpViewer::treeClickShowsTopicButNotForChapters()
-{
-    writeHelp(thirtyFive());
-    frmHelpAlgemeen w;
-    clickNode(w, "J4");
-    QCOMPARE(w.Label2()->text(), QStringLiteral("Klok"));
-    QCOMPARE(w.RichTextBox1()->toPlainText(), QStringLiteral("  De klok met alarm."));
-    clickNode(w, "G");
-    clickNode(w, "H");
-    QCOMPARE(w.Label2()->text(), QStringLiteral("Klok"));
-    QCOMPARE(w.RichTextBox1()->toPlainText(), QStringLiteral("  De klok met alarm."));
-    clickNode(w, "G1");
-    QCOMPARE(w.Label2()->text(), QStringLiteral("Stand"));
-    QCOMPARE(w.RichTextBox1()->toPlainText(),
-             QStringLiteral("Regel een\nDe STAND, ook tussenstand.\nStand printen."));
-    QCOMPARE(modHelp::HelpOnderwerp.nummer, qint16(25));
-}
-
-void TestHelpViewer::treeClickBeyondShortFileShowsNothing()
-{
-    auto recs = thirtyFive();
-    recs.resize(10);
-    writeHelp(recs);
-    frmHelpAlgemeen w;
-    clickNode(w, "A2");
-    QCOMPARE(w.Label2()->text(), QStringLiteral("Titel 2"));
-    clickNode(w, "K1");
-    QCOMPARE(w.Label2()->text(), QString());
-    QCOMPARE(w.RichTextBox1()->toPlainText(), QString());
-    QCOMPARE(m_msgs->boxes.size(), 0);
-}
-
-void TestHelpViewer::unreadableFileGivesErrorReport()
-{
-    writeHelp(thirtyFive());
-    frmHelpAlgemeen w;
-    QFile f(ProgrammaMap + "StootplannerHelp.hlp");
-    f.setPermissions(QFileDevice::Permissions());
-    if (f.open(QIODevice::ReadOnly))
-        QSKIP("file permissions do not bind this user");
-    clickNode(w, "A1");
-    QCOMPARE(m_msgs->boxes.size(), 1);
-    QCOMPARE(m_msgs->boxes[0].title, QStringLiteral("Error"));
-    QCOMPARE(m_msgs->boxes[0].icon(), platform::vbCritical);
-    QVERIFY(m_msgs->boxes[0].prompt.startsWith("Error nummer: 75\r\n"));
-    QVERIFY(m_msgs->boxes[0].prompt.contains("In form : frmHelpAlgemeen\r\n"));
-    QCOMPARE(w.Label2()->text(), QString());
-    w.List1()->setCurrentRow(150);
-    QCOMPARE(m_msgs->boxes.size(), 2);
-    QVERIFY(m_msgs->boxes[1].prompt.contains("In form : frmHelpAlgemeen (index)\r\n"));
-    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-}
-
-void TestHelpViewer::indexClickSelectsWordBeforeComma()
-{
-    writeHelp(thirtyFive());
-    frmHelpAlgemeen w;
-    w.TabStrip1_Click(2);
-    auto pick = [&](const QString& text) {
-        for (int i = 0; i < w.List1()->count(); ++i)
-            if (w.List1()->item(i)->text() == text) {
-                w.List1()->setCurrentRow(i);   // fires the click
-                return;
-            }
-        QFAIL(qPrintable(text));
-    };
-    pick("Stand, printen");
-    QCOMPARE(w.Label2()->text(), QStringLiteral("Stand"));
-    // "Stand" found from the start ignoring case: the STAND of line 2.
-    QTextCursor c = w.RichTextBox1()->textCursor();
-    QCOMPARE(c.selectedText(), QStringLiteral("STAND"));
-    QCOMPARE(c.selectionStart(), 13);
-    // Comma at position 2: the whole entry, comma included, which is not in the text.
-    pick("A, b");
-    QVERIFY(!w.RichTextBox1()->textCursor().hasSelection());
-    pick("Alarm");
-    QCOMPARE(w.Label2()->text(), QStringLiteral("Klok"));
-    QCOMPARE(w.RichTextBox1()->textCursor().selectedText(), QStringLiteral("alarm"));
-    // The shared keyword leads to its own topic each time.
-    QCOMPARE(w.List1()->currentItem()->data(Qt::UserRole + 1).toInt(), 34);
-}
-
-void TestHelpViewer::tabsSwitchPanels()
-{
-    writeHelp(thirtyFive());
-    frmHelpAlgemeen w;
-    node(w.tv1(), "G")->setExpanded(true);
-    clickNode(w, "G1");
-    w.TabStrip1_Click(2);
-    QVERIFY(w.tv1()->isHidden() && !w.List1()->isHidden() && w.Frame1()->isHidden());
-    QCOMPARE(w.Label2()->text(), QString());
-    QCOMPARE(w.RichTextBox1()->toPlainText(), QString());
-    QCOMPARE(w.List1()->currentRow(), -1);
-    w.List1()->setCurrentRow(40);
-    QVERIFY(!w.Label2()->text().isEmpty());
-    w.Text1()->setText("klok");
-    w.Command1_Click();
-    QCOMPARE(w.List2()->count(), 1);
-    w.TabStrip1_Click(3);
-    QVERIFY(w.tv1()->isHidden() && w.List1()->isHidden() && !w.Frame1()->isHidden());
-    QCOMPARE(w.List1()->currentRow(), -1);
-    QCOMPARE(w.Label2()->text(), QString());
-    QCOMPARE(w.List2()->count(), 1);             // the last search stays
-    QCOMPARE(w.Text1()->text(), QStringLiteral("klok"));
-    w.TabStrip1_Click(1);
-    QVERIFY(!w.tv1()->isHidden() && w.List1()->isHidden() && w.Frame1()->isHidden());
-    QVERIFY(!node(w.tv1(), "G")->isExpanded());   // rebuilt: chapters collapsed
-    QCOMPARE(w.TabStrip1()->currentIndex(), 0);
-    QCOMPARE(w.RichTextBox1()->toPlainText(), QString());
-}
-
-void TestHelpViewer::searchWithoutWordsBeeps()
-{
-    writeHelp(thirtyFive());
-    frmHelpAlgemeen w;
-    w.Text1()->setText("klok");
-    w.Command1_Click();
-    w.List2()->setCurrentRow(0);
-    QCOMPARE(w.Label2()->text(), QStringLiteral("Klok"));
-    w.Text1()->clear();
-    w.Command1_Click();
-    QCOMPARE(m_msgs->beeps, 1);
-    QCOMPARE(w.List2()->count(), 0);
-    QCOMPARE(w.RichTextBox1()->toPlainText(), QString());
-    QCOMPARE(w.Label2()->text(), QStringLiteral("Klok"));   // the title keeps its text
-    QCOMPARE(m_msgs->boxes.size(), 0);
-    // Blanks only: every topic is a hit.
-    w.Text1()->setText("   ");
-    w.Command1_Click();
-    QCOMPARE(w.List2()->count(), 35);
-}
-
-void TestHelpViewer::searchWithoutHitsSays()
-{
-    writeHelp(thirtyFive());
-    frmHelpAlgemeen w;
-    w.Text1()->setText("stand, zeppelin");
-    w.Command1_Click();
-    QCOMPARE(w.List2()->count(), 0);
-    QCOMPARE(m_msgs->boxes.size(), 1);
-    QCOMPARE(m_msgs->boxes[0].prompt, QStringLiteral("Geen zoekresultaten gevonden"));
-    QCOMPARE(m_msgs->boxes[0].flags, platform::vbOKOnly);
-    QCOMPARE(m_msgs->boxes[0].title, QString());
-}
-
-void TestHelpViewer::searchListsHitsAndMarksLastWords()
-{
-    auto recs = thirtyFive();
-    recs[1] = topic(2, "Stand", "stand zonder het andere woord");
-    writeHelp(recs);
-    frmHelpAlgemeen w;
-    w.Text1()->setText(" stand , PRINT ");
-    w.Command1_Click();
-    QCOMPARE(w.List2()->count(), 1);
-    QCOMPARE(w.List2()->item(0)->text(), QStringLiteral("Stand"));
-    QCOMPARE(w.Zoekwoorden()[0], QStringLiteral("stand"));
-    QCOMPARE(w.Zoekwoorden()[1], QStringLiteral("PRINT"));
-    w.Text1()->setText("iets anders");   // edited, not searched: the last words still mark
-    w.List2()->setCurrentRow(0);
-    QCOMPARE(w.Label2()->text(), QStringLiteral("Stand"));
-    QTextEdit* box = w.RichTextBox1();
-    const QString t = box->toPlainText();
-    for (int pos : core::wordOccurrences(t, "stand"))
-        for (int i = 0; i < 5; ++i)
-            QVERIFY2(marked(box, pos + i), qPrintable(QString::number(pos)));
-    QCOMPARE(core::wordOccurrences(t, "stand").size(), 3);   // STAND, tussenSTAND, Stand
-    QVERIFY(marked(box, int(t.indexOf("printen"))));
-    QVERIFY(!marked(box, int(t.indexOf("Regel"))));
-    QVERIFY(!box->textCursor().hasSelection());
-}
-
-void TestHelpViewer::searchMissingFileStops()
-{
-    writeHelp(thirtyFive());
-    frmHelpAlgemeen w;
-    w.Text1()->setText("klok");
-    w.Command1_Click();
-    QFile::remove(ProgrammaMap + "StootplannerHelp.hlp");
-    w.List2()->setCurrentRow(0);
-    QCOMPARE(m_msgs->boxes.size(), 1);
-    QCOMPARE(m_msgs->boxes[0].prompt, Missing);
-    QCOMPARE(w.Label2()->text(), QString());
-    w.Command1_Click();
-    QCOMPARE(m_msgs->boxes.size(), 2);
-    QCOMPARE(w.List2()->count(), 1);   // nothing was emptied
-    w.Toolbar1_ButtonClick("But03");
-    QCOMPARE(m_msgs->boxes.size(), 3);
-    QCOMPARE(m_msgs->boxes[2].prompt, Missing);
-}
-
-void TestHelpViewer::helpButtonsShowTheirTexts()
-{
-    writeHelp(thirtyFive());
-    frmHelpAlgemeen w;
-    HelpGroot = true;
-    QTimer::singleShot(0, [] {
-        if (QWidget* m = QApplication::activeModalWidget())
-            m->close();
-    });
-    w.Toolbar1_ButtonClick("But05");
-    QVERIFY(MeldingTekst.startsWith(
-        "U kunt naar helponderwerpen zoeken op Inhoud, op Index en via vrije zoekwoorden. "));
-    QCOMPARE(MeldingTekst.count(". "), 8);   // nine sentences
-    QVERIFY(!HelpGroot);
-    HelpGroot = true;
-    QTimer::singleShot(0, [] {
-        if (QWidget* m = QApplication::activeModalWidget())
-            m->close();
-    });
-    w.Command3_Click();
-    QCOMPARE(MeldingTekst.split("\r\n").size(), 2);
-    QCOMPARE(MeldingTekst.split("\r\n")[0],
-             QStringLiteral("U kunt maximaal 3 zoekwoorden, gescheiden door komma's, invoeren."));
-    QVERIFY(!HelpGroot);
-}
-
-void TestHelpViewer::printWithoutTopicRefuses()
-{
-    writeHelp(thirtyFive());
-    frmHelpAlgemeen w;
-    platform::ScopedRecordingPrinter printer;
-    platform::ScriptedPrintDialog dialog(true);
-    w.Toolbar1_ButtonClick("But03");
-    QCOMPARE(dialog.shown, 0);
-    QCOMPARE(m_msgs->boxes.size(), 1);
-    QCOMPARE(m_msgs->boxes[0].prompt, QStringLiteral("U heeft geen helptekst gekozen om te printen!"));
-    QCOMPARE(m_msgs->boxes[0].icon(), platform::vbExclamation);
-    QCOMPARE(m_msgs->boxes[0].title, QStringLiteral("Let op!"));
-    QVERIFY(printer.rec.ops.isEmpty());
-}
-
-void TestHelpViewer::printLayout()
-{
-    auto recs = thirtyFive();
-    QString lang = QStringLiteral("Eerste regel\r\n");
-    lang += QString(40, QLatin1Char('w')).append(' ').repeated(30).trimmed();   // one line of 1229 characters
-    for (int i = 0; i < 55; ++i)
-        lang += QStringLiteral("\r\nregel %1").arg(i);
-    recs[0] = topic(1, "Welkomsscherm", lang.left(2000));
-    writeHelp(recs);
-    frmHelpAlgemeen w;
-    clickNode(w, "A1");
-    platform::ScopedRecordingPrinter printer;
-    platform::ScriptedPrintDialog dialog(true);
-    w.Toolbar1_ButtonClick("But03");
-    QCOMPARE(dialog.shown, 1);
-    auto& rec = printer.rec;
-    QCOMPARE(rec.documentsEnded, 1);
-    const auto texts = rec.texts();
-    QVERIFY(texts.size() > 10);
-    // Header: four empty lines of 14 pt (the recording printer's lines are 23 twips a point), then two bold lines.
-    QCOMPARE(texts[0].text, QStringLiteral("Stootplanner Help"));
-    QCOMPARE(texts[0].y, 4 * 14 * 23.0);
-    QCOMPARE(texts[0].x, 1000.0);
-    QVERIFY(texts[0].bold);
-    QCOMPARE(texts[0].fontSize, 14.0);
-    QCOMPARE(texts[0].fontName, QStringLiteral("Times New Roman"));
-    QCOMPARE(texts[0].orientation, platform::OrientationPortrait);
-    QCOMPARE(texts[1].text, QStringLiteral("Onderwerp: Welkomsscherm"));
-    QCOMPARE(texts[1].y, 5 * 14 * 23.0);
-    // An empty 14 pt line, then the text in 12 pt, not bold.
-    QCOMPARE(texts[2].text, QStringLiteral("Eerste regel"));
-    QCOMPARE(texts[2].y, 7 * 14 * 23.0);
-    QVERIFY(!texts[2].bold);
-    QCOMPARE(texts[2].fontSize, 12.0);
-    // The long line is wrapped at blanks inside the margins; nothing is lost.
-    QString joined;
-    const double right = 11338 - 1000;
-    for (const auto& t : texts) {
-        QCOMPARE(t.x, 1000.0);
-        QVERIFY2(t.x2 <= right + 0.5, qPrintable(t.text));
-        if (t.text.startsWith('w'))
-            joined += (joined.isEmpty() ? "" : " ") + t.text;
-    }
-    QCOMPARE(joined, QString(40, QLatin1Char('w')).append(' ').repeated(30).trimmed());
-    // A text longer than a page runs on to page 2 from the top.
-    QVERIFY(texts.last().page == 2);
-    QCOMPARE(texts.last().text, lang.left(2000).split("\r\n").last());
-    QCOMPARE(m_msgs->boxes.size(), 1);
-    QCOMPARE(m_msgs->boxes[0].prompt, QStringLiteral("Helptekst wordt uitgeprint."));
-    QCOMPARE(m_msgs->boxes[0].icon(), platform::vbInformation);
-    QCOMPARE(m_msgs->boxes[0].title, QStringLiteral("Gereed"));
-}
-
-void TestHelpViewer::printCancelAndErrors()
-{
-    writeHelp(thirtyFive());
-    frmHelpAlgemeen w;
-    clickNode(w, "J4");
-    platform::ScopedRecordingPrinter printer;
-    {
-        platform::ScriptedPrintDialog dialog(false);
-        w.Toolbar1_ButtonClick("But03");
-        QCOMPARE(dialog.shown, 1);
-    }
-    QVERIFY(printer.rec.texts().isEmpty());
-    QCOMPARE(m_msgs->boxes.size(), 0);
-
-    platform::ScriptedPrintDialog dialog(true);
-    printer.rec.failAfter(1, 27, "Out of paper");
-    w.Toolbar1_ButtonClick("But03");
-    QCOMPARE(m_msgs->boxes.size(), 1);
-    QCOMPARE(m_msgs->boxes[0].prompt, QStringLiteral("Vul papier bij !!"));
-    QCOMPARE(printer.rec.documentsEnded, 0);
-    QCOMPARE(printer.rec.documentsKilled, 1);
-
-    printer.rec.failOnNextOutput(482, "Printer error", "Printer");
-    w.Toolbar1_ButtonClick("But03");
-    QCOMPARE(m_msgs->boxes.size(), 2);
-    QCOMPARE(m_msgs->boxes[1].title, QStringLiteral("Error"));
-    QVERIFY(m_msgs->boxes[1].prompt.contains("In form : frmHelpAlgemeen (printen)\r\n"));
-    QVERIFY(m_msgs->boxes[1].prompt.startsWith("Error nummer: 482\r\nBeschrijving: Printer error\r\n"));
-    QCOMPARE(MeldingTekst, m_msgs->boxes[1].prompt);
-}
-
-void TestHelpViewer::mainWindowItems()
-{
-    ToernooiGeladen = false;
-    mdiHoofd hoofd;
-    QAction* help = hoofd.menuItem("mnuHelpAlgemeen");
-    QAction* klok = hoofd.menuItem("mnuDiversenKlok");
-    QVERIFY(help && klok);
-    QCOMPARE(help->text(), QStringLiteral("Help algemeen"));
-    QCOMPARE(klok->text(), QStringLiteral("Klok"));
-    QVERIFY(hoofd.topMenu("mnuHelp")->actions().contains(help));
-    QVERIFY(hoofd.topMenu("mnuDiversen")->actions().contains(klok));
-    // Usable without a tournament.
-    QVERIFY(help->isEnabled() && klok->isEnabled());
-    QVERIFY(hoofd.toolbarKey("But18")->isEnabled() && hoofd.toolbarKey("But16")->isEnabled());
-
-    // No help file: the main window's own message, nothing opens.
-    hoofd.toggleMenuWindow("mnuHelpAlgemeen", true);
-    QCOMPARE(m_msgs->boxes.size(), 1);
-    QCOMPARE(m_msgs->boxes[0].prompt,
-             QStringLiteral("Help-bestand van Stootplanner niet gevonden !\r\n"
-                            "Plaats het bestand \"StootplannerHelp.hlp\" terug in de programmamap !"));
-    QCOMPARE(m_msgs->boxes[0].icon(), platform::vbCritical);
-    QVERIFY(!hoofd.menuWindow("mnuHelpAlgemeen"));
-    QVERIFY(!help->isChecked() && !hoofd.toolbarKey("But18")->isChecked());
-
-    writeHelp(thirtyFive());
-    hoofd.toggleMenuWindow("mnuHelpAlgemeen", false);
-    QVERIFY(qobject_cast<frmHelpAlgemeen*>(hoofd.menuWindow("mnuHelpAlgemeen")));
-    QVERIFY(help->isChecked() && hoofd.toolbarKey("But18")->isChecked());
-    // The clock opens beside it; neither marks other menus busy.
-    hoofd.toggleMenuWindow("mnuDiversenKlok", true);
-    QVERIFY(qobject_cast<frmKlok*>(hoofd.menuWindow("mnuDiversenKlok")));
-    QVERIFY(klok->isChecked() && hoofd.toolbarKey("But16")->isChecked());
-    QVERIFY(hoofd.topMenu("mnuOverzichten")->menuAction()->isEnabled());
-    QVERIFY(help->isEnabled());
-
-    // The viewer's own "Sluiten" releases the item and the key.
-    static_cast<frmHelpAlgemeen*>(hoofd.menuWindow("mnuHelpAlgemeen"))->Toolbar1_ButtonClick("But02");
-    QTRY_VERIFY(!hoofd.menuWindow("mnuHelpAlgemeen"));
-    QVERIFY(!help->isChecked() && !hoofd.toolbarKey("But18")->isChecked());
-    // The clock closes on a second choice.
-    hoofd.toggleMenuWindow("mnuDiversenKlok", false);
-    QTRY_VERIFY(!hoofd.menuWindow("mnuDiversenKlok"));
-    QVERIFY(!klok->isChecked() && !hoofd.toolbarKey("But16")->isChecked());
-}
 
 QTEST_MAIN(TestHelpViewer)
 #include "test_help_viewer.moc"

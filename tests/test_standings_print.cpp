@@ -1,18 +1,18 @@
 // The printed standings (28 rows a page) and poule winners (49 lines a page).
 #include "app/modStootplanner.h"
 #include "core/format.h"
-#include "platform/msgbox.h"
-#include "platform/printer.h"
-#include "platform/printerror.h"
 #include "standings/PrintStand.h"
 #include "standings/modStand.h"
+#include "support/standings_fixture.h"
 #include <QLocale>
 #include <QTest>
 
 using namespace core;
 using namespace modStootplanner;
 using platform::PrintOp;
-using platform::ScriptedMessages;
+using platform::RecordingPrinter;
+using standtest::PrintRun;
+using standtest::shown;
 
 namespace {
 
@@ -22,10 +22,8 @@ QList<StandLine> rows(int n, const QString& moy = QStringLiteral("1.23"))
     for (int k = 1; k <= n; ++k) {
         StandLine l;
         l.text = QString::number(k);
-        l.sub << QStringLiteral("Speler %1").arg(k) << QStringLiteral("V.") << QStringLiteral("4")
-              << QStringLiteral("12") << QStringLiteral("150") << QStringLiteral("95") << moy << QStringLiteral("11")
-              << moy << QStringLiteral("100.00") << QStringLiteral("98.76") << QStringLiteral("3")
-              << QStringLiteral("0") << QStringLiteral("1");
+        l.sub << QStringLiteral("Speler %1").arg(k) << "V." << "4" << "12" << "150" << "95" << moy << "11" << moy
+              << "100.00" << "98.76" << "3" << "0" << "1";
         out << l;
     }
     return out;
@@ -36,13 +34,13 @@ QList<modStand::WinnerLine> winners(int n)
     QList<modStand::WinnerLine> out;
     for (int k = 1; k <= n; ++k)
         out << modStand::WinnerLine{core::PadNumber5(k), QStringLiteral("Winnaar %1").arg(k), QStringLiteral("A."),
-                                    core::signedNum(k), core::signedNum(1), QStringLiteral("12"), QStringLiteral("1.234"),
+                                    signedNum(k), signedNum(1), QStringLiteral("12"), QStringLiteral("1.234"),
                                     QStringLiteral("101.500"), QStringLiteral("99.000")};
     return out;
 }
 
 // Texts starting with the prefix, per page.
-QMap<int, int> perPage(const platform::RecordingPrinter& p, const QString& prefix)
+QMap<int, int> perPage(const RecordingPrinter& p, const QString& prefix)
 {
     QMap<int, int> m;
     for (const PrintOp& op : p.texts())
@@ -51,9 +49,24 @@ QMap<int, int> perPage(const platform::RecordingPrinter& p, const QString& prefi
     return m;
 }
 
-double col(int tab, double points, bool bold = false)
+// "tab:text" for every text on the line of `text`, read back at 12 pt
+// (x = (tab - 1) x 12 x 10 twips, x 11 when bold).
+QStringList lineOf(const RecordingPrinter& p, const QString& text)
 {
-    return (tab - 1) * points * (bold ? 11 : 10);
+    QStringList out;
+    const PrintOp* at = p.findText(text);
+    for (const PrintOp& op : p.texts())
+        if (at && op.page == at->page && op.y == at->y)
+            out << QString::number(op.x / (12.0 * (op.bold ? 11 : 10)) + 1) + QLatin1Char(':') + op.text;
+    return out;
+}
+
+double yOn(const RecordingPrinter& p, const QString& text, int page)
+{
+    for (const PrintOp& op : p.texts())
+        if (op.text == text && op.page == page)
+            return op.y;
+    return -1e9;
 }
 
 } // namespace
@@ -61,253 +74,135 @@ double col(int tab, double points, bool bold = false)
 class TestStandingsPrint : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void standPageBreak_data();
-    void standPageBreak();
-    void standColumns_data();
-    void standColumns();
-    void standMatchPoints();
-    void standCancelledOrFailed();
-    void winnersPageBreak_data();
-    void winnersPageBreak();
-    void winnersColumns();
-};
-
-void TestStandingsPrint::init()
-{
-    QLocale::setDefault(QLocale::c());
-    ResetContext();
-    HuidigeRonde = 1;
-    MeldingTitel = QStringLiteral("Let op!");
-    Toernooi.aantalDecimalen = 2;
-    modStand::MatchpuntenModus = false;
-}
-
-void TestStandingsPrint::standPageBreak_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<int>("pages");
-    QTest::addColumn<int>("onLast");
-    QTest::newRow("28: header-only second page") << 28 << 2 << 0;
-    QTest::newRow("29") << 29 << 2 << 1;
-    QTest::newRow("57") << 57 << 3 << 1;
-}
-
-void TestStandingsPrint::standPageBreak()
-{
-    QFETCH(int, n);
-    QFETCH(int, pages);
-    QFETCH(int, onLast);
-    ScriptedMessages msgs;
-    platform::ScriptedPrintDialog dialog(true);
-    platform::ScopedRecordingPrinter pr;
-    QVERIFY(modStand::PrintStandLines(rows(n), 2));
-    const auto& rec = pr.rec;
-    QCOMPARE(rec.ofKind(PrintOp::NewPage).size(), pages - 1);
-    QCOMPARE(rec.documentsEnded, 1);
-    // 28 rows a sheet; every sheet has its page head with its number and the column titles
-    const QMap<int, int> per = perPage(rec, QStringLiteral("Speler "));
-    const QMap<int, int> titles = perPage(rec, QStringLiteral("Pos"));
-    for (int p = 1; p <= pages; ++p) {
-        QCOMPARE(per.value(p), p < pages ? 28 : onLast);
-        QCOMPARE(titles.value(p), 1);
-        const PrintOp* kop = rec.findText(QStringLiteral("Pagina ") + signedNum(p));
-        QVERIFY(kop && kop->page == p);
-    }
-    QCOMPARE(PrintPagina, qint16(pages));
-    QCOMPARE(PrintRegel, qint16(n % 28));
-    QCOMPARE(MeldingTekst, QStringLiteral("Stand in ronde  1 en in poule  2"));
-    QVERIFY(rec.findText(MeldingTekst));
-    QCOMPARE(rec.texts().first().orientation, platform::OrientationLandscape);
-    QCOMPARE(msgs.boxes.size(), 1);
-    QCOMPARE(msgs.boxes[0].prompt, QStringLiteral("Stand wordt uitgeprint"));
-    QCOMPARE(msgs.boxes[0].title, QStringLiteral("Gereed"));
-    QCOMPARE(msgs.boxes[0].icon(), platform::vbInformation);
-    // the empty line under the titles is only on the first page: rows start lower there
-    if (pages >= 2 && onLast > 0) {
-        const PrintOp* first = rec.findText(QStringLiteral("Speler 1"));
-        const PrintOp* next = rec.findText(QStringLiteral("Speler 29"));
-        const PrintOp* t1 = nullptr;
-        const PrintOp* t2 = nullptr;
-        const QList<PrintOp> texts = rec.texts();
-        for (const PrintOp& op : texts) {
-            if (op.text != QLatin1String("Pos"))
-                continue;
-            if (op.page == 1 && !t1)
-                t1 = &op;
-            if (op.page == 2 && !t2)
-                t2 = &op;
-        }
-        QVERIFY(first && next && t1 && t2);
-        QCOMPARE(first->y - t1->y, 2 * 12 * 23.0);
-        QCOMPARE(next->y - t2->y, 12 * 23.0);
-    }
-}
-
-void TestStandingsPrint::standColumns_data()
-{
-    QTest::addColumn<int>("decimalen");
-    QTest::addColumn<QString>("moy");
-    QTest::addColumn<int>("moyTab");
-    QTest::newRow("two decimals") << 2 << "1.23" << 88;
-    QTest::newRow("three decimals") << 3 << "1.234" << 87;
-    QTest::newRow("three decimals, comma") << 3 << "12,345" << 86;
-}
-
-void TestStandingsPrint::standColumns()
-{
-    QFETCH(int, decimalen);
-    QFETCH(QString, moy);
-    QFETCH(int, moyTab);
-    Toernooi.aantalDecimalen = qint16(decimalen);
-    ScriptedMessages msgs;
-    platform::ScriptedPrintDialog dialog(true);
-    platform::ScopedRecordingPrinter pr;
-    QList<StandLine> r = rows(12, moy);
-    QVERIFY(modStand::PrintStandLines(r, 1));
-    // row 10: place of two digits starts one column further left
-    QList<PrintOp> row10;
-    const PrintOp* name = pr.rec.findText(QStringLiteral("Speler 10"));
-    QVERIFY(name);
-    for (const PrintOp& op : pr.rec.texts())
-        if (op.page == name->page && op.y == name->y)
-            row10 << op;
-    QCOMPARE(row10.size(), 15);
-    QCOMPARE(row10[0].text, QStringLiteral("10"));
-    QCOMPARE(row10[0].x, col(7, 12));
-    QCOMPARE(row10[0].fontSize, 12.0);
-    QVERIFY(!row10[0].bold);
-    QCOMPARE(row10[1].x, col(13, 12));
-    QCOMPARE(row10[2].x, col(41, 12));
-    QCOMPARE(row10[3].x, col(56, 12));    // "4"
-    QCOMPARE(row10[4].x, col(62, 12));    // "12"
-    QCOMPARE(row10[5].x, col(69, 12));    // "150"
-    QCOMPARE(row10[6].x, col(79, 12));    // "95"
-    QCOMPARE(row10[7].x, col(moyTab, 12));
-    QCOMPARE(row10[8].x, col(98, 12));    // "11"
-    QCOMPARE(row10[9].x, col(moyTab + 20, 12));
-    QCOMPARE(row10[10].x, col(118, 12));  // "100.00"
-    QCOMPARE(row10[11].x, col(131, 12));  // "98.76"
-    QCOMPARE(row10[12].x, col(145, 12));
-    QCOMPARE(row10[13].x, col(150, 12));
-    QCOMPARE(row10[14].x, col(155, 12));
-    // the titles line, bold 12 pt
-    const PrintOp* pos = pr.rec.findText(QStringLiteral("Pos"));
-    const PrintOp* v = nullptr;
-    const QList<PrintOp> texts = pr.rec.texts();
-    for (const PrintOp& op : texts)
-        if (op.text == QLatin1String("V") && op.bold)
-            v = &op;
-    QVERIFY(pos && v);
-    QVERIFY(pos->bold);
-    QCOMPARE(pos->x, col(7, 12, true));
-    QCOMPARE(v->x, col(145, 12, true));
-    QVERIFY(pr.rec.findText(QStringLiteral("Pnt")));
-    QVERIFY(!pr.rec.findText(QStringLiteral("MP")));
-}
-
-void TestStandingsPrint::standMatchPoints()
-{
-    modStand::MatchpuntenModus = true;
-    ScriptedMessages msgs;
-    platform::ScriptedPrintDialog dialog(true);
-    platform::ScopedRecordingPrinter pr;
-    QVERIFY(modStand::PrintStandLines(rows(30), 3));
-    QCOMPARE(MeldingTekst, QStringLiteral("Stand in ronde  1 en in poule  3 op basis van Matchpunten"));
-    QCOMPARE(perPage(pr.rec, QStringLiteral("MP")), (QMap<int, int>{{1, 1}, {2, 1}}));
-    QVERIFY(!pr.rec.findText(QStringLiteral("Pnt")));
-    QCOMPARE(pr.rec.findText(QStringLiteral("MP"))->x, col(58, 12, true));
-}
-
-void TestStandingsPrint::standCancelledOrFailed()
-{
-    ScriptedMessages msgs;
-    platform::ScopedRecordingPrinter pr;
+    void init()
     {
-        platform::ScriptedPrintDialog cancel(false);
-        QVERIFY(!modStand::PrintStandLines(rows(3), 1));   // cancelled: nothing, no message
-        QCOMPARE(cancel.shown, 1);
-        QVERIFY(pr.rec.texts().isEmpty());
-        QCOMPARE(msgs.boxes.size(), 0);
+        QLocale::setDefault(QLocale::c());
+        ResetContext();
+        HuidigeRonde = 1;
+        MeldingTitel = QStringLiteral("Let op!");
+        Toernooi.aantalDecimalen = 2;
+        modStand::MatchpuntenModus = false;
     }
-    platform::ScriptedPrintDialog dialog(true);
-    pr.rec.failAfter(40, platform::errOutOfPaper, QStringLiteral("Out of paper"));
-    QVERIFY(!modStand::PrintStandLines(rows(10), 1));
-    QCOMPARE(msgs.boxes.size(), 1);   // no completion message after the error
-    QCOMPARE(msgs.boxes[0].prompt, QStringLiteral("Vul papier bij !!"));
-    QCOMPARE(msgs.boxes[0].title, QStringLiteral("Let op!"));
-    QCOMPARE(pr.rec.documentsEnded, 0);
-}
-
-void TestStandingsPrint::winnersPageBreak_data()
-{
-    QTest::addColumn<int>("n");
-    QTest::addColumn<int>("pages");
-    QTest::addColumn<int>("onLast");
-    QTest::newRow("49: header-only second page") << 49 << 2 << 0;
-    QTest::newRow("50") << 50 << 2 << 1;
-    QTest::newRow("99") << 99 << 3 << 1;
-}
-
-void TestStandingsPrint::winnersPageBreak()
-{
-    QFETCH(int, n);
-    QFETCH(int, pages);
-    QFETCH(int, onLast);
-    ScriptedMessages msgs;
-    platform::ScriptedPrintDialog dialog(true);
-    platform::ScopedRecordingPrinter pr;
-    QVERIFY(modStand::PrintWinnersLines(winners(n)));
-    // 49 lines a sheet, each sheet with its own heading
-    QCOMPARE(pr.rec.ofKind(PrintOp::NewPage).size(), pages - 1);
-    const QMap<int, int> lines = perPage(pr.rec, QStringLiteral("Winnaar "));
-    const QMap<int, int> headings = perPage(pr.rec, QStringLiteral("Plaats"));
-    for (int p = 1; p <= pages; ++p) {
-        QCOMPARE(lines.value(p), p < pages ? 49 : onLast);
-        QCOMPARE(headings.value(p), 1);
+    void pageBreaks_data()
+    {
+        QTest::addColumn<bool>("winnaars");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<int>("pages");
+        QTest::addColumn<int>("onLast");
+        QTest::newRow("stand 28: header-only second page") << false << 28 << 2 << 0;
+        QTest::newRow("stand 29") << false << 29 << 2 << 1;
+        QTest::newRow("stand 57") << false << 57 << 3 << 1;
+        QTest::newRow("winners 49: header-only second page") << true << 49 << 2 << 0;
+        QTest::newRow("winners 50") << true << 50 << 2 << 1;
+        QTest::newRow("winners 99") << true << 99 << 3 << 1;
     }
-    QCOMPARE(PrintPagina, qint16(pages));
-    QCOMPARE(PrintRegel, qint16(n % 49));
-    QCOMPARE(MeldingTekst, QStringLiteral("Overzicht poulewinnaars"));
-    QCOMPARE(pr.rec.texts().first().orientation, platform::OrientationPortrait);
-    QCOMPARE(msgs.boxes.size(), 1);
-    QCOMPARE(msgs.boxes[0].prompt, QStringLiteral("Lijstje wordt uitgeprint"));
-    QCOMPARE(msgs.boxes[0].title, QStringLiteral("Gereed"));
-    // page 1 prints at 12 pt; later pages keep the page header's size
-    QCOMPARE(pr.rec.findText(QStringLiteral("Winnaar 1"))->fontSize, 12.0);
-    if (n > 49)
-        QCOMPARE(pr.rec.findText(QStringLiteral("Winnaar 50"))->fontSize, 10.0);
-}
 
-void TestStandingsPrint::winnersColumns()
-{
-    Toernooi.aantalDecimalen = 3;
-    ScriptedMessages msgs;
-    platform::ScriptedPrintDialog dialog(true);
-    platform::ScopedRecordingPrinter pr;
-    QVERIFY(modStand::PrintWinnersLines(winners(12)));
-    const PrintOp* name = pr.rec.findText(QStringLiteral("Winnaar 12"));
-    QVERIFY(name);
-    QList<PrintOp> line;
-    for (const PrintOp& op : pr.rec.texts())
-        if (op.page == name->page && op.y == name->y)
-            line << op;
-    QCOMPARE(line.size(), 9);
-    QCOMPARE(line[0].text, QStringLiteral("00012"));
-    QCOMPARE(line[0].x, col(7, 12));
-    QCOMPARE(line[1].x, col(17, 12));
-    QCOMPARE(line[2].x, col(44, 12));
-    QCOMPARE(line[3].text, QStringLiteral(" 12"));
-    QCOMPARE(line[3].x, col(56, 12));    // poule 12: two digits
-    QCOMPARE(line[4].x, col(67, 12));    // place 1
-    QCOMPARE(line[5].x, col(75, 12));    // 12 points
-    QCOMPARE(line[6].x, col(83, 12));    // 1.234
-    QCOMPARE(line[7].x, col(93, 12));    // 101.500
-    QCOMPARE(line[8].x, col(107, 12));   // 99.000
-    const PrintOp* head = pr.rec.findText(QStringLiteral("% moy"));
-    QVERIFY(head && head->bold);
-    QCOMPARE(head->x, col(100, 12, true));
-}
+    void pageBreaks()
+    {
+        QFETCH(bool, winnaars);
+        QFETCH(int, n);
+        QFETCH(int, pages);
+        QFETCH(int, onLast);
+        const int perSheet = winnaars ? 49 : 28;
+        PrintRun run;
+        const RecordingPrinter& rec = run.pr.rec;
+        QVERIFY(winnaars ? modStand::PrintWinnersLines(winners(n)) : modStand::PrintStandLines(rows(n), 2));
+        QCOMPARE(rec.ofKind(PrintOp::NewPage).size(), pages - 1);
+        QCOMPARE(rec.documentsEnded, 1);
+        // every sheet has its page head with its number and the column titles
+        const QMap<int, int> lines = perPage(rec, QString(winnaars ? "Winnaar " : "Speler "));
+        const QMap<int, int> titles = perPage(rec, QString(winnaars ? "Plaats" : "Pos"));
+        for (int p = 1; p <= pages; ++p) {
+            QCOMPARE(lines.value(p), p < pages ? perSheet : onLast);
+            QCOMPARE(titles.value(p), 1);
+            const PrintOp* kop = rec.findText(QStringLiteral("Pagina ") + signedNum(p));
+            QVERIFY(kop && kop->page == p);
+        }
+        QCOMPARE(PrintPagina, qint16(pages));
+        QCOMPARE(PrintRegel, qint16(n % perSheet));
+        QCOMPARE(MeldingTekst, QString(winnaars ? "Overzicht poulewinnaars" : "Stand in ronde  1 en in poule  2"));
+        QVERIFY(rec.findText(MeldingTekst));
+        QCOMPARE(rec.texts().first().orientation,
+                 winnaars ? platform::OrientationPortrait : platform::OrientationLandscape);
+        QCOMPARE(shown(run.msgs),
+                 QStringList{winnaars ? "Gereed|i|Lijstje wordt uitgeprint" : "Gereed|i|Stand wordt uitgeprint"});
+        if (n <= perSheet)
+            return;
+        if (winnaars) {
+            // page 1 prints at 12 pt; later pages keep the page header's size
+            QCOMPARE(rec.findText(QStringLiteral("Winnaar 1"))->fontSize, 12.0);
+            QCOMPARE(rec.findText(QStringLiteral("Winnaar 50"))->fontSize, 10.0);
+        } else {
+            // the empty line under the titles is only on the first page: rows start lower there
+            QCOMPARE(yOn(rec, "Speler 1", 1) - yOn(rec, "Pos", 1), 2 * 12 * 23.0);
+            QCOMPARE(yOn(rec, "Speler 29", 2) - yOn(rec, "Pos", 2), 12 * 23.0);
+        }
+    }
+
+    void standColumns_data()
+    {
+        QTest::addColumn<int>("decimalen");
+        QTest::addColumn<QString>("moy");
+        QTest::addColumn<int>("moyTab");
+        QTest::newRow("two decimals") << 2 << "1.23" << 88;
+        QTest::newRow("three decimals") << 3 << "1.234" << 87;
+        QTest::newRow("three decimals, comma") << 3 << "12,345" << 86;
+    }
+
+    void standColumns()
+    {
+        QFETCH(int, decimalen);
+        QFETCH(QString, moy);
+        QFETCH(int, moyTab);
+        Toernooi.aantalDecimalen = qint16(decimalen);
+        PrintRun run;
+        QVERIFY(modStand::PrintStandLines(rows(12, moy), 1));
+        // numbers end on their column: each digit before the point moves one left;
+        // a place of two digits starts one column further left
+        const QString m = QString::number(moyTab) + QLatin1Char(':') + moy;
+        const QString pm = QString::number(moyTab + 20) + QLatin1Char(':') + moy;
+        QCOMPARE(lineOf(run.pr.rec, "Speler 10"), (QStringList{"7:10", "13:Speler 10", "41:V.", "56:4", "62:12", "69:150",
+                                                               "79:95", m, "98:11", pm, "118:100.00", "131:98.76",
+                                                               "145:3", "150:0", "155:1"}));
+        QCOMPARE(lineOf(run.pr.rec, "Pos"), (QStringList{"7:Pos", "12:Naam", "39:Vl", "50:Part", "58:Pnt", "65:Car",
+                                                         "74:Brt", "83:Moy", "92:HS", "100:P.moy", "112:% car",
+                                                         "122:% moy", "135:W", "140:R", "145:V"}));
+    }
+
+    void standMatchPoints()
+    {
+        modStand::MatchpuntenModus = true;
+        PrintRun run;
+        QVERIFY(modStand::PrintStandLines(rows(30), 3));
+        QCOMPARE(MeldingTekst, QStringLiteral("Stand in ronde  1 en in poule  3 op basis van Matchpunten"));
+        QCOMPARE(perPage(run.pr.rec, QStringLiteral("MP")), (QMap<int, int>{{1, 1}, {2, 1}}));
+        QVERIFY(!run.pr.rec.findText(QStringLiteral("Pnt")));
+        QCOMPARE(lineOf(run.pr.rec, "Pos").value(4), QStringLiteral("58:MP"));
+    }
+
+    void standCancelled()
+    {
+        // the print and its completion message both wait for the print dialog
+        PrintRun run;
+        run.dialog.accept = false;
+        QVERIFY(!modStand::PrintStandLines(rows(3), 1));
+        QCOMPARE(run.dialog.shown, 1);
+        QVERIFY(run.pr.rec.texts().isEmpty());
+        QCOMPARE(run.msgs.boxes.size(), 0);
+    }
+
+    void winnersColumns()
+    {
+        Toernooi.aantalDecimalen = 3;
+        PrintRun run;
+        QVERIFY(modStand::PrintWinnersLines(winners(12)));
+        // poule 12 has two digits, place 1 one
+        QCOMPARE(lineOf(run.pr.rec, "Winnaar 12"), (QStringList{"7:00012", "17:Winnaar 12", "44:A.", "56: 12", "67: 1",
+                                                                "75:12", "83:1.234", "93:101.500", "107:99.000"}));
+        QCOMPARE(lineOf(run.pr.rec, "Nr"), (QStringList{"7:Nr", "16:Naam", "42:Vl", "51:Poule", "60:Plaats", "70:Pnt",
+                                                        "79:Moy", "89:% car", "100:% moy"}));
+    }
+};
 
 QTEST_MAIN(TestStandingsPrint)
 #include "test_standings_print.moc"

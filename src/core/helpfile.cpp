@@ -283,12 +283,4 @@ const std::vector<HelpTreeNode>& helpContentsTree()
     return nodes;
 }
 
-int helpRecordForKey(const QString& key)
-{
-    for (const HelpTreeNode& n : helpContentsTree())
-        if (key == QLatin1String(n.key))
-            return n.record;
-    return 0;
-}
-
 } // namespace core

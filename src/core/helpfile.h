@@ -106,9 +106,6 @@ struct HelpTreeNode {
 // The 46 nodes in the order they are added: root, then each chapter
 // followed by its topics.
 const std::vector<HelpTreeNode>& helpContentsTree();
-// The record number of a topic node's key, 0 for the root, chapters and
-// unknown keys.
-int helpRecordForKey(const QString& key);
 inline constexpr int HelpTreeTopics = 35;
 
 } // namespace core

@@ -1,4 +1,5 @@
 #include "htmlpage.h"
+#include <QSaveFile>
 #include "format.h"
 #include "text1252.h"
 #include <QFile>
@@ -124,42 +125,25 @@ bool moveFile(const QString& source, const QString& target, bool replace, QStrin
     };
     if (!QFileInfo::exists(source))
         return fail(QStringLiteral("Bronbestand niet gevonden."));
-    if (QFileInfo::exists(target)) {
-        if (!replace)
-            return fail(QStringLiteral("Het bestand bestaat al."));
-        QFile old(target);
-        if (!old.remove())
-            return fail(old.errorString());
-    }
-    // A plain rename when source and target share a file system.
-    if (QFile::rename(source, target))
-        return true;
-    // Otherwise copy through a partial file and put it in place only when whole.
-    const QString partial = target + QStringLiteral(".part");
-    QFile::remove(partial);
+    if (QFileInfo::exists(target) && !replace)
+        return fail(QStringLiteral("Het bestand bestaat al."));
+    // Copied rather than renamed, so it works across file systems; the new
+    // page replaces an old one only once it is written whole, so a failure
+    // leaves the old page as it was.
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return fail(in.errorString());
-    QFile out(partial);
-    if (!out.open(QIODevice::WriteOnly))
-        return fail(out.errorString());
     const QByteArray data = in.readAll();
     in.close();
-    if (out.write(data) != data.size() || !out.flush()) {
-        const QString e = out.errorString();
-        out.close();
-        out.remove();
-        return fail(e);
-    }
-    out.close();
-    if (!QFile::rename(partial, target)) {
-        QFile::remove(partial);
-        return fail(QStringLiteral("Het bestand kan niet worden aangemaakt."));
-    }
-    if (!QFile::remove(source)) {
-        // The page is in place; a scratch copy left behind does no harm.
-        return true;
-    }
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return fail(out.errorString());
+    if (out.write(data) != data.size())
+        return fail(out.errorString());
+    if (!out.commit())
+        return fail(out.errorString());
+    // The page is in place; a scratch copy that cannot be removed does no harm.
+    QFile::remove(source);
     return true;
 }
 

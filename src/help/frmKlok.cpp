@@ -34,10 +34,11 @@ namespace {
 
 const QColor DonkerBlauw(0, 0, 128);
 
+// Always the 24-hour clock: on a system set to a 12-hour format the face and
+// the alarm would otherwise read 2 PM as 02 and never ring in the afternoon.
 QString systemTimeText()
 {
-    const QLocale loc = QLocale::system();
-    return loc.toString(QTime::currentTime(), loc.timeFormat(QLocale::LongFormat));
+    return QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
 }
 
 QFont timesBold(double points)
