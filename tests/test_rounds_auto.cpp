@@ -1,78 +1,24 @@
-// The automatic carry-over window: refusals from the main window, the
-// selection by place, the random spread from a fixed start, commit and print.
-#include "app/mdiHoofd.h"
-#include "app/modStootplanner.h"
-#include "app/shell.h"
-#include "core/carryover.h"
-#include "core/recordfile.h"
-#include "core/standings.h"
-#include "platform/msgbox.h"
+// The automatic carry-over window, and opening both carry-over windows from
+// the main window: refusals, selection by place, the random spread from a
+// fixed start, commit and print.
+#include "core/format.h"
 #include "platform/printer.h"
 #include "platform/printerror.h"
 #include "rounds/frmAutoKoppel.h"
-#include "rounds/menus.h"
 #include "rounds/roundsui.h"
-#include "support/tournamentfixture.h"
-
+#include "support/rounds_fixture.h"
 #include <QCheckBox>
-#include <QFile>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTreeWidget>
-#include <QtTest>
 
 using namespace modStootplanner;
-using core::Fixed;
+using namespace testsupport::roundsenv;
 using core::PouleRec;
-using core::SpelerRec;
 
 namespace {
 
-Fixed fx(double v) { return Fixed::fromDouble(v); }
-
-QStringList column(QTreeWidget* l, int c)
-{
-    QStringList out;
-    for (int i = 0; i < l->topLevelItemCount(); ++i)
-        out << l->topLevelItem(i)->text(c);
-    return out;
-}
-
-// Round 1 with poules of the given sizes, players p*10 + i (i = 1..n), all
-// moyenne 1.00 (target 25). In every poule the lower number beats the higher,
-// so the places follow the numbers. The numbers 4 lose with 10 (poule 1),
-// 20 (poule 2) and 15 (poule 3) caramboles a game; in poule 3 the number 4
-// draws with the number 3, so he has the most match points of the numbers 4
-// while the number 4 of poule 2 has the highest moyenne. Round 2 exists.
-void buildRound1(core::TournamentBuilder& b, const std::vector<int>& sizes)
-{
-    b.toernooi.aanpassenPerRonde = core::Nee;
-    for (size_t p = 1; p <= sizes.size(); ++p)
-        for (int i = 1; i <= sizes[p - 1]; ++i)
-            b.addPlayer(qint32(p * 10 + size_t(i)), QStringLiteral("Speler%1").arg(p * 10 + size_t(i)),
-                        QStringLiteral("V.%1").arg(i), 1, qint16(p), fx(1.0));
-    for (size_t p = 1; p <= sizes.size(); ++p) {
-        const int n = sizes[p - 1];
-        for (int i = 1; i <= n; ++i)
-            for (int j = i + 1; j <= n; ++j) {
-                const qint32 a = qint32(p * 10 + size_t(i)), c = qint32(p * 10 + size_t(j));
-                qint16 verlies = 20;
-                if (j == 4)
-                    verlies = p == 1 ? 10 : p == 2 ? 20 : 15;
-                if (p == 3 && i == 3 && j == 4)
-                    verlies = 25;   // a draw
-                b.addGame(1, qint16(p), a, 25, 20, 5, c, verlies, 20, 3);
-            }
-    }
-    b.setRound(1, qint16(sizes.size()));
-    b.setRound(2, 1);
-}
-
-std::vector<SpelerRec> players() { return core::RecordFile<SpelerRec>::readAll(PadSpelers()); }
-PouleRec pouleRec(int ronde) { return *core::RecordFile<PouleRec>::read(PadPoules(), ronde); }
+const QString Random = QStringLiteral("mnuRondebeheerRandom");
+const QString Koppelen = QStringLiteral("mnuRondebeheerKoppelen");
 
 void choose(frmAutoKoppel& w, const QString& aantal, const QString& poules, bool mp = true)
 {
@@ -83,394 +29,303 @@ void choose(frmAutoKoppel& w, const QString& aantal, const QString& poules, bool
     w.Text2()->setText(poules);
 }
 
+QString labels(const frmAutoKoppel& w)   // players, round, poules, players per poule
+{
+    return QStringList{w.Label5()->text(), w.Label4()->text(), w.Label6()->text(), w.Label7()->text()}.join('|');
+}
+
 } // namespace
 
 class TestRoundsAuto : public QObject {
     Q_OBJECT
+    std::unique_ptr<RoundsEnv> m_env;
+    frmAutoKoppel* openOn(const std::vector<int>& sizes)
+    {
+        buildRound1(m_env->builder(), sizes);
+        m_env->load();
+        return new frmAutoKoppel;
+    }
+
 private slots:
-    void init();
-    void cleanup();
+    void init() { m_env = std::make_unique<RoundsEnv>(); }
+    void cleanup() { m_env.reset(); }
 
-    void sameSpreadAtEveryStart();   // first: uses the generator from its start
-    void refusalsFromMainWindow_data();
-    void refusalsFromMainWindow();
-    void tenOfThreePoules();
-    void tickBoxesFourFourThree();
-    void inputMessagesLeaveListEmpty();
-    void commitStoresRowsAsShown();
-    void emptyListOnlyBeeps();
-    void print_data();
-    void print();
+    void sameSpreadAtEveryStart()   // first: uses the generator from its start
+    {
+        // The first result of a run draws from the generator's fixed start:
+        // ten players over capacities 4, 3, 3 always land in these poules.
+        QCOMPARE(frmAutoKoppel::Randomizer().state(), core::RandomGenerator::StartState);
+        std::unique_ptr<frmAutoKoppel> w(openOn({4, 4, 4}));
+        choose(*w, "10", "3");
+        w->Command2()->click();
+        QCOMPARE(joined(w->ListView1(), 5), QStringLiteral("3 2 2 1 1 3 1 3 1 2"));
+        w->Command4()->click();   // a further result in the same run continues the sequence
+        w->Command2()->click();
+        QCOMPARE(joined(w->ListView1(), 5), QStringLiteral("3 3 2 3 1 2 2 1 1 1"));
+    }
 
-private:
-    std::unique_ptr<testsupport::TournamentFixture> m_fx;
-    std::unique_ptr<QTemporaryDir> m_prog;
-    mdiHoofd* m_hoofd = nullptr;
+    void openFromMainWindow_data()
+    {
+        QTest::addColumn<QString>("item");
+        QTest::addColumn<int>("laatste");
+        QTest::addColumn<int>("huidig");
+        QTest::addColumn<bool>("automatisch");
+        QTest::addColumn<bool>("hand");
+        QTest::addColumn<QString>("melding");   // empty: the window opens
+        const QString eenRonde = "Voordat u spelers kunt doorkoppelen,\r\nmoet u een nieuwe ronde aanmaken !";
+        const QString andere = "U kunt alleen vanuit de laatst aangemaakte ronde spelers doorkoppelen !\r\n"
+                               "Kies Menu Rondebeheer > Ga naar andere ronde.";
+        QTest::newRow("auto: one round") << Random << 1 << 1 << false << false << eenRonde;
+        QTest::newRow("auto: done, before manual") << Random << 2 << 1 << true << true
+            << "U heeft al gebruik gemaakt van de mogelijkheid\r\nom spelers automatisch door te koppelen !";
+        QTest::newRow("auto: manual done") << Random << 2 << 1 << false << true
+            << "U heeft al spelers handmatig doorgekoppeld !\r\nAutomatisch doorkoppelen is dan niet meer mogelijk !";
+        QTest::newRow("auto: other round") << Random << 2 << 1 << false << false << andere;
+        QTest::newRow("auto: opens") << Random << 2 << 2 << false << false << "";
+        QTest::newRow("manual: one round") << Koppelen << 1 << 1 << false << false << eenRonde;
+        QTest::newRow("manual: other round") << Koppelen << 2 << 1 << false << false << andere;
+        QTest::newRow("manual: opens after automatic") << Koppelen << 2 << 2 << true << false << "";
+    }
+    void openFromMainWindow()
+    {
+        QFETCH(QString, item);
+        QFETCH(int, laatste);
+        QFETCH(int, huidig);
+        QFETCH(bool, automatisch);
+        QFETCH(bool, hand);
+        QFETCH(QString, melding);
+        auto& b = m_env->builder();
+        b.addPlayer(1, "Jansen", "P.", 1, 1, fx(1.0));
+        b.setRound(qint16(laatste), 1);
+        b.poules.back().automatischGekoppeld = core::jaNee(automatisch);
+        b.poules.back().handmatigGekoppeld = core::jaNee(hand);
+        m_env->load();
+        HuidigeRonde = qint16(huidig);
+        mdiHoofd* h = m_env->hoofd;
+        QStringList anderen{"mnuRondebeheerNieuw", "mnuRondebeheerGanaar", Koppelen, Random};
+        anderen.removeOne(item);
+        auto state = [&] {   // the item checked, then the others enabled
+            QString s = h->menuItem(item)->isChecked() ? "1 " : "0 ";
+            for (const QString& a : anderen)
+                s += h->menuItem(a)->isEnabled() ? '1' : '0';
+            return s;
+        };
+        h->toggleMenuWindow(item);
+        if (!melding.isEmpty()) {
+            QVERIFY(!h->menuWindow(item));
+            QCOMPARE(shown(m_env->msgs, 0) + shown(m_env->msgs, 1), boxText("Let op!", platform::vbExclamation, melding) + "-");
+            QCOMPARE(state(), QStringLiteral("0 111"));
+            return;
+        }
+        QVERIFY(h->menuWindow(item));
+        QCOMPARE(h->menuWindow(item)->objectName(), QString(item == Random ? "frmAutoKoppel" : "frmDoorkoppelen"));
+        QCOMPARE(m_env->msgs.boxes.size(), 0);
+        QCOMPARE(state(), QStringLiteral("1 000"));
+        h->toggleMenuWindow(item);
+        QTRY_VERIFY(!h->menuWindow(item));
+        QCOMPARE(state(), QStringLiteral("0 111"));
+    }
+
+    void tenOfThreePoules()
+    {
+        std::unique_ptr<frmAutoKoppel> w(openOn({4, 4, 4}));
+        const QString eerste9 = QStringLiteral("00011 00021 00031 00012 00022 00032 00013 00023 00033");
+        choose(*w, "10", "3", true);
+        w->Command2()->click();
+        QCOMPARE(joined(w->ListView1(), 0), eerste9 + " 00034");   // most match points of the numbers 4
+        QCOMPARE(row(w->ListView1(), 0).section('|', 0, 4), QStringLiteral("00011|Speler11|V.1|25|1.00"));
+        QCOMPARE(joined(w->ListView1(), 5, true), QStringLiteral("1 1 1 1 2 2 2 3 3 3"));
+        QCOMPARE(labels(*w), QStringLiteral(" 10| 2| 3| 4"));
+        QVERIFY(!w->Command2()->isEnabled());
+        w->Command4()->click();   // Clear
+        QCOMPARE(w->ListView1()->topLevelItemCount(), 0);
+        QCOMPARE(labels(*w), QStringLiteral("|||"));
+        QVERIFY(w->Command2()->isEnabled());
+        choose(*w, "10", "3", false);
+        w->Command2()->click();
+        QCOMPARE(joined(w->ListView1(), 0), eerste9 + " 00024");   // highest moyenne of the numbers 4
+        w->Command4()->click();   // R typed: the winners in poule order, one poule
+        choose(*w, "3", "1");
+        w->Command2()->click();
+        QCOMPARE(joined(w->ListView1(), 0) + ' ' + joined(w->ListView1(), 5), QStringLiteral("00011 00021 00031 1 1 1"));
+        QCOMPARE(m_env->msgs.boxes.size(), 0);
+    }
+
+    void tickBoxesFourFourThree()
+    {
+        std::unique_ptr<frmAutoKoppel> w(openOn({4, 4, 3}));
+        w->Option2(1)->setChecked(true);
+        for (int i = 0; i < 3; ++i)
+            w->Check2(i)->setChecked(true);
+        // the chosen options stand in red
+        QCOMPARE(w->Check2(1)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(w->Option2(0)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+        w->Option1(1)->setChecked(true);
+        w->Text3()->setText(QStringLiteral("4"));
+        w->Command2()->click();
+        const QStringList nrs = column(w->ListView1(), 0);
+        QCOMPARE(nrs.size(), 11);
+        QCOMPARE(nrs.mid(9), (QStringList{"00024", "00014"}));   // ranked: equal MP, higher moyenne first
+        QCOMPARE(labels(*w), QStringLiteral(" 11| 2| 3| 4"));
+    }
+
+    void shortPouleListsFewer()
+    {
+        // Poule 3 has one player: of 9 asked, places 1 to 3 taken whole give 7,
+        // shown as 7 and spread over two poules of at most 4. Moyennes follow
+        // from round 1: 75 in 60 innings, the minimum without games.
+        auto& b = m_env->builder();
+        buildRound1(b, {4, 4, 1});
+        b.toernooi.aanpassenPerRonde = core::Ja;
+        b.toernooi.perRondeMinimum = fx(0.5);
+        m_env->load();
+        frmAutoKoppel w;
+        choose(w, "9", "");
+        w.Option1(1)->setChecked(true);
+        w.Text3()->setText(QStringLiteral("4"));
+        w.Command2()->click();
+        QCOMPARE(joined(w.ListView1(), 0), QStringLiteral("00011 00021 00031 00012 00022 00013 00023"));
+        QCOMPARE(labels(w), QStringLiteral(" 7| 2| 2| 4"));
+        QCOMPARE(joined(w.ListView1(), 5, true), QStringLiteral("1 1 1 1 2 2 2"));
+        QCOMPARE(row(w.ListView1(), 0).section('|', 3, 4) + ' ' + row(w.ListView1(), 2).section('|', 3, 4),
+                 QStringLiteral("30|1.25 15|0.50"));
+    }
+
+    void tooFewForTheFixedPoules()
+    {
+        // Of 6 asked over 3 poules only 4 can be listed: two poules of two, never a poule of one.
+        auto& b = m_env->builder();
+        buildRound1(b, {4, 1, 1});
+        m_env->load();
+        frmAutoKoppel w;
+        choose(w, "6", "3");
+        w.Command2()->click();
+        QCOMPARE(labels(w), QStringLiteral(" 4| 2| 2| 2"));
+        QCOMPARE(joined(w.ListView1(), 5, true), QStringLiteral("1 1 2 2"));
+    }
+
+    void refusedChoiceLeavesListEmpty()
+    {
+        std::unique_ptr<frmAutoKoppel> w(openOn({4, 4, 3}));
+        w->Option2(1)->setChecked(true);
+        w->Check2(1)->setChecked(true);
+        w->Text2()->setText(QStringLiteral("2"));
+        w->Command2()->click();
+        QCOMPARE(shown(m_env->msgs, 0),
+                 boxText("Let op!", platform::vbExclamation, "U kunt bij deze keuze geen selectie overslaan !"));
+        QCOMPARE(w->ListView1()->topLevelItemCount(), 0);
+        QVERIFY(w->Command2()->isEnabled());
+        QTest::keyClicks(w->Text1(), QStringLiteral("1a2"));   // digits only
+        QCOMPARE(w->Text1()->text(), QStringLiteral("12"));
+        QVERIFY(QFile::remove(PadUitslag()));   // a missing results file ends the action
+        choose(*w, "7", "3");
+        w->Command2()->click();
+        QVERIFY(m_env->msgs.boxes.value(1).prompt.startsWith(QStringLiteral("Uitslagenbestand niet gevonden !")));
+        QCOMPARE(w->ListView1()->topLevelItemCount(), 0);
+    }
+
+    void commitStoresRowsAsShown()
+    {
+        QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
+        auto& b = m_env->builder();
+        buildRound1(b, {4, 4, 4});
+        b.spelers[1].aangepasteMoyenne = fx(1.2345);   // player 12, adjusted in round 1: shown as 1,23
+        b.spelers[1].aangepastTeMakenCar = 30;
+        b.addPlayer(99, "Nieuw", "N.", 2, 1, fx(1.0));   // entered through Poulebeheer
+        m_env->load();
+        mdiHoofd* h = m_env->hoofd;
+        h->toggleMenuWindow(Random);
+        auto* w = qobject_cast<frmAutoKoppel*>(h->menuWindow(Random));
+        QVERIFY(w);
+        choose(*w, "6", "2");
+        w->Command2()->click();
+        QTreeWidget* l = w->ListView1();   // listed 11 21 31 12 22 32, renamed Z9 .. Z4, sorted on the name
+        for (int i = 0; i < l->topLevelItemCount(); ++i)
+            l->topLevelItem(i)->setText(1, QStringLiteral("Z%1").arg(9 - i));
+        w->ListView1_ColumnClick(1);
+        QCOMPARE(joined(l, 0), QStringLiteral("00032 00022 00012 00031 00021 00011"));
+        QStringList rijen;
+        for (int i = 0; i < 6; ++i)
+            rijen << row(l, i);
+        w->Command3()->click();
+        QCOMPARE(shown(m_env->msgs, 0), boxText("Gereed", platform::vbInformation, "Spelers doorgekoppeld !"));
+        QTRY_VERIFY(!h->menuWindow(Random));
+        const auto s = storedPlayers();
+        QCOMPARE(int(s.size()), 12 + 1 + 6);
+        QCOMPARE(s[12].nummer, 99);
+        for (int i = 0; i < 6; ++i) {   // stored in the order and with the texts shown
+            const core::SpelerRec& r = s[size_t(13 + i)];
+            const QStringList c = rijen[i].split('|');
+            QCOMPARE(c[3] + ' ' + c[4], QString(r.nummer == 12 ? "30 1,23" : "25 1,00"));
+            QCOMPARE(recText(r), QStringList({QString::number(c[0].toInt()), c[1], c[2], "2", c[5], c[3],
+                                              r.nummer == 12 ? "12300" : "10000", "0", "0"}).join('|'));
+        }
+        QCOMPARE(storedPoule(2), (PouleRec{2, 2, -1, 0}));
+        QCOMPARE(AantalPoules, qint16(2));
+    }
+
+    void emptyListOnlyBeeps()
+    {
+        std::unique_ptr<frmAutoKoppel> w(openOn({4, 4, 4}));
+        platform::ScopedRecordingPrinter prn;
+        platform::ScriptedPrintDialog dlg;
+        w->Command3()->click();
+        w->Toolbar1_ButtonClick(QStringLiteral("But04"));
+        QCOMPARE(m_env->msgs.beeps, 2);
+        QCOMPARE(m_env->msgs.boxes.size() + dlg.shown + int(prn.rec.ops.size()), 0);
+        QCOMPARE(int(storedPlayers().size()), 12);
+        QCOMPARE(storedPoule(2), (PouleRec{2, 1, 0, 0}));
+    }
+
+    void print_data()
+    {
+        QTest::addColumn<int>("rijen");
+        QTest::newRow("49") << 49;
+        QTest::newRow("50") << 50;
+    }
+    void print()
+    {
+        QFETCH(int, rijen);
+        m_env->builder().setRound(2, 1);
+        m_env->load();
+        platform::ScopedRecordingPrinter prn;
+        platform::ScriptedPrintDialog dlg;
+        frmAutoKoppel w;
+        for (int i = 1; i <= rijen; ++i)
+            w.ListView1()->addTopLevelItem(rounds::NewListItem(
+                {core::PadNumber5(i), QStringLiteral("Naam%1").arg(i), "A.", QString::number(i * 3), "12.34", "1"}));
+        w.Toolbar1_ButtonClick(QStringLiteral("But04"));
+        QCOMPARE(dlg.shown, 1);
+        QCOMPARE(prn.rec.documentsEnded, 1);
+        QCOMPARE(m_env->msgs.boxes.size(), 0);
+        // 49 rows a page; the bold column captions on every page
+        QList<int> rows(3, 0), kopjes(3, 0);
+        for (const auto& op : prn.rec.ops) {
+            if (op.kind != platform::PrintOp::Text)
+                continue;
+            QVERIFY(op.page >= 1 && op.page <= 2);
+            kopjes[op.page] += op.text == QLatin1String("CarNieuw") && op.bold;
+            rows[op.page] += op.text.startsWith(QLatin1String("Naam")) && op.text != QLatin1String("Naam");
+        }
+        QCOMPARE(kopjes, (QList<int>{0, 1, 1}));
+        QCOMPARE(rows, (QList<int>{0, 49, rijen - 49}));
+        QCOMPARE(PrintPagina, qint16(2));
+        // 12 pt on the first page (120 twips a column, bold 132); numbers right-aligned
+        const platform::PrintOp* nr = prn.rec.findText(QStringLiteral("00001"));
+        QVERIFY(nr);
+        QCOMPARE(nr->x, 7 * 120.0);
+        QCOMPARE(prn.rec.findText(QStringLiteral("Nr"))->x, 6 * 132.0);
+        QCOMPARE(prn.rec.findText(QStringLiteral("3"))->x, (60 - 1 - 1) * 120.0);   // row 1: 3 caramboles
+        const platform::PrintOp* moy = prn.rec.findText(QStringLiteral("12.34"));
+        QCOMPARE(moy->x, (79 - 2 - 1) * 120.0);
+        QCOMPARE(moy->y, nr->y);
+        if (rijen == 50) {   // page 2 in the size the page header leaves (10 pt)
+            const platform::PrintOp* r50 = prn.rec.findText(QStringLiteral("00050"));
+            QCOMPARE(r50->page, 2);
+            QCOMPARE(r50->x, 7 * 100.0);
+        }
+    }
 };
-
-void TestRoundsAuto::init()
-{
-    QLocale::setDefault(QLocale::c());
-    m_fx = std::make_unique<testsupport::TournamentFixture>();
-    m_prog = std::make_unique<QTemporaryDir>();
-    ProgrammaMap = m_prog->path() + "/";
-    m_hoofd = new mdiHoofd;
-}
-
-void TestRoundsAuto::cleanup()
-{
-    delete m_hoofd;
-    m_hoofd = nullptr;
-    m_fx.reset();
-}
-
-void TestRoundsAuto::sameSpreadAtEveryStart()
-{
-    buildRound1(m_fx->builder(), {4, 4, 4});
-    m_fx->load();
-    // The first result of a run draws from the generator's fixed start: ten
-    // players over capacities 4, 3, 3 always land in these poules.
-    QCOMPARE(frmAutoKoppel::Randomizer().state(), core::RandomGenerator::StartState);
-    frmAutoKoppel w;
-    choose(w, "10", "3");
-    w.Command2()->click();
-    QCOMPARE(column(w.ListView1(), 5).join(QLatin1Char(' ')), QStringLiteral("3 2 2 1 1 3 1 3 1 2"));
-    // a further result in the same run continues the sequence
-    w.Command4()->click();
-    w.Command2()->click();
-    QCOMPARE(column(w.ListView1(), 5).join(QLatin1Char(' ')), QStringLiteral("3 3 2 3 1 2 2 1 1 1"));
-}
-
-void TestRoundsAuto::refusalsFromMainWindow_data()
-{
-    QTest::addColumn<int>("laatste");
-    QTest::addColumn<int>("huidig");
-    QTest::addColumn<bool>("automatisch");
-    QTest::addColumn<bool>("hand");
-    QTest::addColumn<QString>("melding");
-    QTest::newRow("one round") << 1 << 1 << false << false
-                               << "Voordat u spelers kunt doorkoppelen,\r\nmoet u een nieuwe ronde aanmaken !";
-    QTest::newRow("automatic done, before manual") << 2 << 1 << true << true
-                                                   << "U heeft al gebruik gemaakt van de mogelijkheid\r\nom spelers automatisch door te koppelen !";
-    QTest::newRow("manual done") << 2 << 1 << false << true
-                                 << "U heeft al spelers handmatig doorgekoppeld !\r\nAutomatisch doorkoppelen is dan niet meer mogelijk !";
-    QTest::newRow("other round") << 2 << 1 << false << false
-                                 << "U kunt alleen vanuit de laatst aangemaakte ronde spelers doorkoppelen !\r\nKies Menu Rondebeheer > Ga naar andere ronde.";
-    QTest::newRow("opens") << 2 << 2 << false << false << "";
-}
-
-void TestRoundsAuto::refusalsFromMainWindow()
-{
-    QFETCH(int, laatste);
-    QFETCH(int, huidig);
-    QFETCH(bool, automatisch);
-    QFETCH(bool, hand);
-    QFETCH(QString, melding);
-    auto& b = m_fx->builder();
-    b.addPlayer(1, "Jansen", "P.", 1, 1, fx(1.0));
-    b.setRound(qint16(laatste), 1);
-    b.poules.back().automatischGekoppeld = core::jaNee(automatisch);
-    b.poules.back().handmatigGekoppeld = core::jaNee(hand);
-    m_fx->load();
-    HuidigeRonde = qint16(huidig);
-    platform::ScriptedMessages msgs;
-    m_hoofd->toggleMenuWindow(QStringLiteral("mnuRondebeheerRandom"));
-    QWidget* w = m_hoofd->menuWindow(QStringLiteral("mnuRondebeheerRandom"));
-    if (melding.isEmpty()) {
-        QVERIFY(qobject_cast<frmAutoKoppel*>(w));
-        QCOMPARE(msgs.boxes.size(), 0);
-        QVERIFY(m_hoofd->menuItem(QStringLiteral("mnuRondebeheerRandom"))->isChecked());
-        QVERIFY(!m_hoofd->menuItem(QStringLiteral("mnuRondebeheerKoppelen"))->isEnabled());
-        QVERIFY(!m_hoofd->menuItem(QStringLiteral("mnuRondebeheerNieuw"))->isEnabled());
-        QVERIFY(!m_hoofd->menuItem(QStringLiteral("mnuRondebeheerGanaar"))->isEnabled());
-        m_hoofd->toggleMenuWindow(QStringLiteral("mnuRondebeheerRandom"));
-        QTRY_VERIFY(!m_hoofd->menuWindow(QStringLiteral("mnuRondebeheerRandom")));
-        QVERIFY(m_hoofd->menuItem(QStringLiteral("mnuRondebeheerKoppelen"))->isEnabled());
-        QVERIFY(!m_hoofd->menuItem(QStringLiteral("mnuRondebeheerRandom"))->isChecked());
-    } else {
-        QVERIFY(!w);
-        QCOMPARE(msgs.boxes.size(), 1);
-        QCOMPARE(msgs.boxes[0].prompt, melding);
-        QCOMPARE(msgs.boxes[0].title, QStringLiteral("Let op!"));
-        QCOMPARE(msgs.boxes[0].icon(), platform::vbExclamation);
-        QVERIFY(!m_hoofd->menuItem(QStringLiteral("mnuRondebeheerRandom"))->isChecked());
-        QVERIFY(m_hoofd->menuItem(QStringLiteral("mnuRondebeheerKoppelen"))->isEnabled());
-    }
-}
-
-void TestRoundsAuto::tenOfThreePoules()
-{
-    buildRound1(m_fx->builder(), {4, 4, 4});
-    m_fx->load();
-    platform::ScriptedMessages msgs;
-    frmAutoKoppel w;
-    QCOMPARE(w.VorigeRondePoules(), qint16(3));
-    QCOMPARE(w.VorigeRondeSpelers(), qint16(12));
-    QVERIFY(w.Option1(0)->isChecked() && w.Option2(0)->isChecked() && w.Option3(0)->isChecked());
-    QCOMPARE(w.Option1(0)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    QCOMPARE(w.Option1(1)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
-    QCOMPARE(w.Label5()->text(), QString());
-    const QStringList eerste9{"00011", "00021", "00031", "00012", "00022", "00032", "00013", "00023", "00033"};
-
-    choose(w, "10", "3", true);
-    w.Command2()->click();
-    QCOMPARE(msgs.boxes.size(), 0);
-    QStringList nrs = column(w.ListView1(), 0);
-    QCOMPARE(nrs.size(), 10);
-    QCOMPARE(nrs.mid(0, 9), eerste9);
-    QCOMPARE(nrs[9], QStringLiteral("00034"));   // most match points among the numbers 4
-    QCOMPARE(w.Label5()->text(), QStringLiteral(" 10"));
-    QCOMPARE(w.Label4()->text(), QStringLiteral(" 2"));
-    QCOMPARE(w.Label6()->text(), QStringLiteral(" 3"));
-    QCOMPARE(w.Label7()->text(), QStringLiteral(" 4"));
-    QVERIFY(!w.Command2()->isEnabled());
-    QCOMPARE(column(w.ListView1(), 1)[0], QStringLiteral("Speler11"));
-    QCOMPARE(column(w.ListView1(), 2)[0], QStringLiteral("V.1"));
-    QCOMPARE(column(w.ListView1(), 3)[0], QStringLiteral("25"));
-    QCOMPARE(column(w.ListView1(), 4)[0], QStringLiteral("1.00"));
-    QMap<QString, int> perPoule;
-    for (const QString& p : column(w.ListView1(), 5))
-        ++perPoule[p];
-    QCOMPARE(perPoule.keys(), (QStringList{"1", "2", "3"}));
-    QCOMPARE(perPoule["1"], 4);
-    QCOMPARE(perPoule["2"], 3);
-    QCOMPARE(perPoule["3"], 3);
-
-    w.Command4()->click();
-    QCOMPARE(w.ListView1()->topLevelItemCount(), 0);
-    QCOMPARE(w.Label5()->text(), QString());
-    QVERIFY(w.Command2()->isEnabled());
-    choose(w, "10", "3", false);
-    w.Command2()->click();
-    nrs = column(w.ListView1(), 0);
-    QCOMPARE(nrs[9], QStringLiteral("00024"));   // highest moyenne among the numbers 4
-
-    // the number of poules only: R typed gives the winners in poule order
-    w.Command4()->click();
-    choose(w, "3", "1");
-    w.Command2()->click();
-    QCOMPARE(column(w.ListView1(), 0), (QStringList{"00011", "00021", "00031"}));
-    QCOMPARE(column(w.ListView1(), 5), (QStringList{"1", "1", "1"}));
-}
-
-void TestRoundsAuto::tickBoxesFourFourThree()
-{
-    buildRound1(m_fx->builder(), {4, 4, 3});
-    m_fx->load();
-    platform::ScriptedMessages msgs;
-    frmAutoKoppel w;
-    QCOMPARE(w.SpelersPerPoule(), (std::vector<int>{4, 4, 3}));
-    w.Option2(1)->setChecked(true);
-    for (int i = 0; i < 3; ++i)
-        w.Check2(i)->setChecked(true);
-    QCOMPARE(w.Check2(1)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    w.Option1(1)->setChecked(true);
-    w.Text3()->setText(QStringLiteral("4"));
-    w.Command2()->click();
-    QCOMPARE(msgs.boxes.size(), 0);
-    const QStringList nrs = column(w.ListView1(), 0);
-    QCOMPARE(nrs.size(), 11);
-    QCOMPARE(nrs.mid(9), (QStringList{"00024", "00014"}));   // ranked: equal MP, higher moyenne first
-    QCOMPARE(w.Label5()->text(), QStringLiteral(" 11"));
-    QCOMPARE(w.Label6()->text(), QStringLiteral(" 3"));
-    QCOMPARE(w.Label7()->text(), QStringLiteral(" 4"));
-}
-
-void TestRoundsAuto::inputMessagesLeaveListEmpty()
-{
-    buildRound1(m_fx->builder(), {4, 4, 3});
-    m_fx->load();
-    platform::ScriptedMessages msgs;
-    frmAutoKoppel w;
-    w.Option2(1)->setChecked(true);
-    w.Check2(1)->setChecked(true);
-    w.Text2()->setText(QStringLiteral("2"));
-    w.Command2()->click();
-    QCOMPARE(msgs.boxes.size(), 1);
-    QCOMPARE(msgs.boxes[0].prompt, QStringLiteral("U kunt bij deze keuze geen selectie overslaan !"));
-    QCOMPARE(msgs.boxes[0].icon(), platform::vbExclamation);
-    QCOMPARE(msgs.boxes[0].title, QStringLiteral("Let op!"));
-    QCOMPARE(w.ListView1()->topLevelItemCount(), 0);
-    QVERIFY(w.Command2()->isEnabled());
-
-    choose(w, "7", "4");
-    w.Command2()->click();
-    QCOMPARE(msgs.boxes.size(), 2);
-    QCOMPARE(msgs.boxes[1].prompt, QStringLiteral("Met dit aantal poules kunnen niet alle poules met minimaal 2 "
-                                                  "spelers gevuld worden !\r\nVerlaag het aantal poules !"));
-    QCOMPARE(w.ListView1()->topLevelItemCount(), 0);
-    choose(w, "12", "4");
-    w.Command2()->click();
-    QCOMPARE(msgs.boxes[2].prompt, QStringLiteral("Dit aantal is meer dan er spelers hebben gespeeld in de vorige "
-                                                  "ronde!\r\n(dat zijn er namelijk  11 )"));
-    QCOMPARE(w.ListView1()->topLevelItemCount(), 0);
-    // Text1 takes digits only
-    w.Text1()->clear();
-    QTest::keyClicks(w.Text1(), QStringLiteral("1a2"));
-    QCOMPARE(w.Text1()->text(), QStringLiteral("12"));
-    // a missing results file ends the action
-    QVERIFY(QFile::remove(PadUitslag()));
-    choose(w, "7", "3");
-    w.Command2()->click();
-    QCOMPARE(msgs.boxes.size(), 4);
-    QVERIFY(msgs.boxes[3].prompt.startsWith(QStringLiteral("Uitslagenbestand niet gevonden !")));
-    QCOMPARE(w.ListView1()->topLevelItemCount(), 0);
-}
-
-void TestRoundsAuto::commitStoresRowsAsShown()
-{
-    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
-    auto& b = m_fx->builder();
-    buildRound1(b, {4, 4, 4});
-    // Speler12 carries an interim adjustment of round 1: 1.2345 shown as 1,23
-    for (auto& s : b.spelers)
-        if (s.nummer == 12) {
-            s.aangepasteMoyenne = fx(1.2345);
-            s.aangepastTeMakenCar = 30;
-        }
-    b.addPlayer(99, "Nieuw", "N.", 2, 1, fx(1.0));   // entered through Poulebeheer
-    m_fx->load();
-    platform::ScriptedMessages msgs;
-    m_hoofd->toggleMenuWindow(QStringLiteral("mnuRondebeheerRandom"));
-    auto* w = qobject_cast<frmAutoKoppel*>(m_hoofd->menuWindow(QStringLiteral("mnuRondebeheerRandom")));
-    QVERIFY(w);
-    choose(*w, "6", "2");
-    w->Command2()->click();
-    QCOMPARE(w->ListView1()->topLevelItemCount(), 6);
-    // sort on the name, descending numbers first to make the order differ
-    for (int i = 0; i < w->ListView1()->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* it = w->ListView1()->topLevelItem(i);
-        it->setText(1, QStringLiteral("Z%1").arg(9 - i));
-    }
-    w->ListView1_ColumnClick(1);
-    const QStringList nrs = column(w->ListView1(), 0);
-    const QStringList poules = column(w->ListView1(), 5);
-    const QStringList moys = column(w->ListView1(), 4);
-    // listed 11, 21, 31, 12, 22, 32 and renamed Z9 .. Z4: the name order reverses it
-    QCOMPARE(nrs, (QStringList{"00032", "00022", "00012", "00031", "00021", "00011"}));
-    QVERIFY(moys.contains(QStringLiteral("1,23")));
-    w->Command3()->click();
-    QCOMPARE(msgs.boxes.size(), 1);
-    QCOMPARE(msgs.boxes[0].prompt, QStringLiteral("Spelers doorgekoppeld !"));
-    QCOMPARE(msgs.boxes[0].title, QStringLiteral("Gereed"));
-    QTRY_VERIFY(!m_hoofd->menuWindow(QStringLiteral("mnuRondebeheerRandom")));
-
-    const auto s = players();
-    QCOMPARE(int(s.size()), 12 + 1 + 6);
-    for (int i = 0; i < 6; ++i) {
-        const SpelerRec& r = s[size_t(13 + i)];
-        QCOMPARE(core::PadNumber5(r.nummer), nrs[i]);
-        QCOMPARE(r.ronde, qint16(2));
-        QCOMPARE(QString::number(r.poule), poules[i]);
-        QCOMPARE(r.naam, QStringLiteral("Z%1").arg(r.naam.mid(1)));
-        QCOMPARE(r.aangepastTeMakenCar, qint16(0));
-        QCOMPARE(r.aangepasteMoyenne.raw, qint64(0));
-        if (r.nummer == 12) {
-            QCOMPARE(r.moyenne.raw, qint64(12300));
-            QCOMPARE(r.teMakenCar, qint16(30));
-        } else {
-            QCOMPARE(r.moyenne.raw, qint64(10000));
-            QCOMPARE(r.teMakenCar, qint16(25));
-        }
-        QCOMPARE(r.voorletters, QStringLiteral("V.%1").arg(r.nummer % 10));
-    }
-    QCOMPARE(s[12].nummer, 99);
-    QCOMPARE(pouleRec(2), (PouleRec{2, 2, -1, 0}));
-    QCOMPARE(AantalPoules, qint16(2));
-    // no second automatic carry-over into this round; the manual one still opens
-    m_hoofd->toggleMenuWindow(QStringLiteral("mnuRondebeheerRandom"));
-    QCOMPARE(msgs.boxes.size(), 2);
-    QCOMPARE(msgs.boxes[1].prompt, QStringLiteral("U heeft al gebruik gemaakt van de mogelijkheid\r\nom spelers "
-                                                  "automatisch door te koppelen !"));
-    QWidget* hand = rounds::OpenDoorkoppelen();
-    QVERIFY(hand);
-    delete hand;
-    QLocale::setDefault(QLocale::c());
-}
-
-void TestRoundsAuto::emptyListOnlyBeeps()
-{
-    buildRound1(m_fx->builder(), {4, 4, 4});
-    m_fx->load();
-    platform::ScriptedMessages msgs;
-    platform::ScopedRecordingPrinter prn;
-    platform::ScriptedPrintDialog dlg;
-    frmAutoKoppel w;
-    w.Command3()->click();
-    w.Toolbar1_ButtonClick(QStringLiteral("But04"));
-    QCOMPARE(msgs.beeps, 2);
-    QCOMPARE(msgs.boxes.size(), 0);
-    QCOMPARE(dlg.shown, 0);
-    QCOMPARE(prn.rec.ops.size(), 0);
-    QCOMPARE(int(players().size()), 12);
-    QCOMPARE(pouleRec(2), (PouleRec{2, 1, 0, 0}));
-}
-
-void TestRoundsAuto::print_data()
-{
-    QTest::addColumn<int>("rijen");
-    QTest::addColumn<int>("paginas");
-    QTest::newRow("49") << 49 << 2;
-    QTest::newRow("50") << 50 << 2;
-    QTest::newRow("3") << 3 << 1;
-}
-
-void TestRoundsAuto::print()
-{
-    QFETCH(int, rijen);
-    QFETCH(int, paginas);
-    m_fx->builder().setRound(2, 1);
-    m_fx->load();
-    platform::ScriptedMessages msgs;
-    platform::ScopedRecordingPrinter prn;
-    platform::ScriptedPrintDialog dlg;
-    frmAutoKoppel w;
-    for (int i = 1; i <= rijen; ++i)
-        w.ListView1()->addTopLevelItem(rounds::NewListItem(
-            {core::PadNumber5(i), QStringLiteral("Naam%1").arg(i), "A.", QString::number(i * 3), "12.34", "1"}));
-    w.Toolbar1_ButtonClick(QStringLiteral("But04"));
-    QCOMPARE(dlg.shown, 1);
-    QCOMPARE(prn.rec.documentsEnded, 1);
-    QCOMPARE(msgs.boxes.size(), 0);
-    const auto ops = prn.rec.ops;
-    int kopjes = 0, laatstePagina = 0;
-    QList<int> rowsOnPage(3, 0);
-    for (const auto& op : ops) {
-        if (op.kind != platform::PrintOp::Text)
-            continue;
-        laatstePagina = std::max(laatstePagina, op.page);
-        if (op.text == QLatin1String("CarNieuw")) {
-            ++kopjes;
-            QVERIFY(op.bold);
-        }
-        if (op.text.startsWith(QLatin1String("Naam")) && op.text != QLatin1String("Naam"))
-            ++rowsOnPage[op.page];
-        if (op.text == QLatin1String("Resultaat automatische doorkoppeling"))
-            QVERIFY(op.page >= 1);
-    }
-    QCOMPARE(laatstePagina, paginas);
-    QCOMPARE(kopjes, paginas);
-    QCOMPARE(rowsOnPage[1], std::min(rijen, 49));
-    QCOMPARE(rowsOnPage[2], std::max(0, rijen - 49));
-    // columns: 12 pt on the first page (120 twips a column, bold 132)
-    const platform::PrintOp* nr = prn.rec.findText(QStringLiteral("00001"));
-    QVERIFY(nr);
-    QCOMPARE(nr->x, 7 * 120.0);
-    QCOMPARE(prn.rec.findText(QStringLiteral("Nr"))->x, 6 * 132.0);
-    const platform::PrintOp* car = prn.rec.findText(QStringLiteral("3"));   // row 1: 3 caramboles, one digit
-    QVERIFY(car);
-    QCOMPARE(car->x, (60 - 1 - 1) * 120.0);
-    const platform::PrintOp* moy = prn.rec.findText(QStringLiteral("12.34"));
-    QCOMPARE(moy->x, (79 - 2 - 1) * 120.0);
-    QCOMPARE(moy->y, nr->y);
-    QCOMPARE(PrintPagina, qint16(paginas));
-    if (rijen == 50) {
-        // the rows of page 2 stand in the size the page header leaves (10 pt)
-        const platform::PrintOp* r50 = prn.rec.findText(QStringLiteral("00050"));
-        QCOMPARE(r50->page, 2);
-        QCOMPARE(r50->x, 7 * 100.0);
-    }
-}
 
 QTEST_MAIN(TestRoundsAuto)
 #include "test_rounds_auto.moc"

@@ -11,14 +11,6 @@ namespace core {
 
 namespace {
 
-QString trimmedRight(const QString& s)
-{
-    qsizetype n = s.size();
-    while (n > 0 && s.at(n - 1).isSpace())
-        --n;
-    return s.left(n);
-}
-
 int ceilDiv(int a, int b)
 {
     if (b <= 0)
@@ -145,8 +137,8 @@ std::vector<CarryRow> carryOverListRows(const std::vector<SpelerRec>& spelers, i
         }
         r.nummer = s.nummer;
         r.nr = PadNumber5(s.nummer);
-        r.naam = trimmedRight(s.naam);
-        r.vl = trimmedRight(s.voorletters);
+        r.naam = rightTrimmed(s.naam);
+        r.vl = rightTrimmed(s.voorletters);
         rows.push_back(r);
     }
     std::stable_sort(rows.begin(), rows.end(),
@@ -447,7 +439,10 @@ AutoResultaat buildAutoCarryOver(const AutoPlan& plan, bool opMatchpunten, bool 
         // Spread the players actually listed, not the number asked for.
         if (!vastAantalPoules)
             res.P = maxPerPoule >= 1 ? int(std::ceil(double(res.N) / maxPerPoule)) : 0;
-        res.S = ceilDiv(res.N, res.P);
+        else if (res.N < 2 * res.P)
+            // Too few for the poules asked: fewer poules rather than a poule of one or none.
+            res.P = std::max(1, res.N / 2);
+        res.S = res.P > 0 ? ceilDiv(res.N, res.P) : 0;
     }
     res.capaciteiten = pouleCapacities(res.N, res.P, res.S);
     std::vector<std::array<int, 2>> vulling;
@@ -465,8 +460,8 @@ AutoResultaat buildAutoCarryOver(const AutoPlan& plan, bool opMatchpunten, bool 
                 break;
             }
         }
-        rij.naam = trimmedRight(eerste.naam);
-        rij.vl = trimmedRight(eerste.voorletters);
+        rij.naam = rightTrimmed(eerste.naam);
+        rij.vl = rightTrimmed(eerste.voorletters);
         Fixed moy;
         qint16 car;
         if (adjustsPerRound(t)) {
@@ -489,8 +484,8 @@ SpelerRec recordFromRow(const AutoRij& rij, qint16 ronde)
 {
     SpelerRec s;
     s.nummer = rij.nr.trimmed().toInt();
-    s.naam = trimmedRight(rij.naam);
-    s.voorletters = trimmedRight(rij.vl);
+    s.naam = rightTrimmed(rij.naam);
+    s.voorletters = rightTrimmed(rij.vl);
     s.ronde = ronde;
     s.poule = qint16(rij.poule.trimmed().toInt());
     s.teMakenCar = qint16(rij.car.trimmed().toInt());
