@@ -15,7 +15,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMdiSubWindow>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
@@ -277,10 +276,7 @@ void frmHelpAlgemeen::showEvent(QShowEvent* e)
         return;
     m_placed = true;
     // Placed inside the main window when it first shows.
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        sub->move(Px(700), Px(500));
-        sub->adjustSize();
-    }
+    platform::placeChildWindowFitted(this, 700, 500);
 }
 
 void frmHelpAlgemeen::Form_Load()

@@ -366,10 +366,7 @@ void frmKlok::showEvent(QShowEvent* e)
     if (m_placed)
         return;
     m_placed = true;
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-        sub->move(Px(4000), Px(1500));
-        sub->adjustSize();
-    }
+    platform::placeChildWindowFitted(this, 4000, 1500);
 }
 
 void frmKlok::ShowDigitalTime()

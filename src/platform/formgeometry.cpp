@@ -23,4 +23,11 @@ void placeChildWindow(QWidget* form, int leftTw, int topTw, int widthTw, int hei
     frame->resize(Px(widthTw), Px(heightTw));
 }
 
+void placeChildWindowFitted(QWidget* form, int leftTw, int topTw)
+{
+    QWidget* frame = frameOf(form);
+    frame->move(Px(leftTw), Px(topTw));
+    frame->adjustSize();
+}
+
 } // namespace platform

@@ -12,5 +12,7 @@ inline int Px(double twips) { return int((twips + 7) / 15); }
 // frame around the form that moves; a size, when given, is the frame's size.
 void placeChildWindow(QWidget* form, int leftTw, int topTw);
 void placeChildWindow(QWidget* form, int leftTw, int topTw, int widthTw, int heightTw);
+// Places it and fits the frame to the form's own size.
+void placeChildWindowFitted(QWidget* form, int leftTw, int topTw);
 
 } // namespace platform
