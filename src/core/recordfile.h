@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -30,19 +31,20 @@ bool scanRawRecords(const QString& path, int length, Visit&& visit)
     if (!f.open(QIODevice::ReadOnly) || length <= 0)
         return false;
     const qint64 chunk = qMax<qint64>(1, 65536 / length) * length;
-    std::vector<char> buf(size_t(chunk + length));
+    std::unique_ptr<char[]> buffer(new char[size_t(chunk + length)]);   // no need to clear it
+    char* const buf = buffer.get();
     qint64 carried = 0;   // bytes of a record split over two reads
     for (;;) {
-        const qint64 n = f.read(buf.data() + carried, chunk);
+        const qint64 n = f.read(buf + carried, chunk);
         if (n <= 0)
             break;
         const qint64 have = carried + n;
         const qint64 whole = have / length * length;
         for (qint64 off = 0; off < whole; off += length)
-            visit(buf.data() + off);
+            visit(buf + off);
         carried = have - whole;
         if (carried > 0)
-            std::memmove(buf.data(), buf.data() + whole, size_t(carried));
+            std::memmove(buf, buf + whole, size_t(carried));
     }
     return true;
 }

@@ -68,6 +68,12 @@ UitslagSpeler readSide(ByteReader& r)
 }
 } // namespace
 
+UitslagSpeler UitslagSpeler::fromBytes(const char* data)
+{
+    ByteReader r(data);
+    return readSide(r);
+}
+
 QByteArray UitslagRec::toBytes() const
 {
     ByteWriter w(Length);

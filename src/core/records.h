@@ -43,11 +43,14 @@ struct UitslagSpeler {
     Fixed procentMoy;
     qint16 punten = 0;
     qint16 uitslagCode = 0;  // 1 win, 2 draw, 3 loss
+    static UitslagSpeler fromBytes(const char* data);
     bool operator==(const UitslagSpeler&) const = default;
 };
 
 struct UitslagRec {
     static constexpr int Length = 122;
+    static constexpr int Speler1Offset = 14;
+    static constexpr int Speler2Offset = 62;
     static constexpr int ReservedLength = 12;
     double datum = 0;
     qint16 ronde = 0;

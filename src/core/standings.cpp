@@ -57,6 +57,12 @@ public:
         addMatching(u.speler1);
         addMatching(u.speler2);
     }
+    // Straight from a record's bytes: only the two sides are decoded.
+    void addRaw(const char* record)
+    {
+        addMatching(UitslagSpeler::fromBytes(record + UitslagRec::Speler1Offset));
+        addMatching(UitslagSpeler::fromBytes(record + UitslagRec::Speler2Offset));
+    }
 
 private:
     void addMatching(const UitslagSpeler& s)
@@ -178,7 +184,7 @@ Standings computeStandings(const QString& spelersPath, const QString& uitslagPat
     constexpr int uitslagRonde = 8, uitslagPoule = 10;
     scanRawRecords(uitslagPath, UitslagRec::Length, [&](const char* p) {
         if (qFromLittleEndian<qint16>(p + uitslagRonde) == ronde && qFromLittleEndian<qint16>(p + uitslagPoule) == poule)
-            acc.add(UitslagRec::fromBytes(p));
+            acc.addRaw(p);
     });
     finish(st, t, matchpunten);
     return st;
