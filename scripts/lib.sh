@@ -2,7 +2,8 @@
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${BUILD_DIR:-$ROOT/build}"
 PACKAGES=(cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
-          libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation)
+          libbenchmark-dev xvfb xauth fonts-dejavu-core fonts-liberation
+          qt6-translations-l10n)
 
 ensure_packages() {
   local missing=()

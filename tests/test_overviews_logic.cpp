@@ -98,12 +98,15 @@ private slots:
         b.addPlayer(5, "Aalders", "Z.", 1, 2, One);   // other poule
         b.addPlayer(6, "Abel", "Z.", 2, 1, One);      // other round
         b.addPlayer(7, "bakker", "", 1, 1, One);
+        b.addPlayer(8, "Heeren", "B.", 1, 1, One);
+        b.addPlayer(9, "H\u00e9bert", "A.", 1, 1, One);   // accented letters sort with their base letter
         const auto e = matrixPlayers(b.spelers, 1, 1);
         // Case-insensitive: "de Vries" between Dekker and Visser; equal texts keep file order.
         QStringList texts;
         for (const MatrixEntry& x : e)
             texts << QString("%1=%2").arg(x.text).arg(x.nummer);
-        QCOMPARE(texts, QStringList({"Bakker, =3", "bakker, =7", "de Vries, J=2", "Dekker, A=4", "Visser, W=1"}));
+        QCOMPARE(texts, QStringList({"Bakker, =3", "bakker, =7", "de Vries, J=2", "Dekker, A=4", "H\u00e9bert, A=9",
+                                     "Heeren, B=8", "Visser, W=1"}));
     }
 
     void targetUsesAdjustedOnlyInRoundOne()

@@ -153,6 +153,7 @@ private slots:
         // 3 tables x 5 games = 30 captions; element 1 is (1,1,1), 15 is (2,3,1), 30 is (3,5,2).
         QStringList captions(30);
         captions[0] = QStringLiteral("   Piet,K (12)   ");
+        captions[1] = QStringLiteral("  \tTab,T (1) ");   // only blanks are trimmed
         captions[14] = QStringLiteral("Zoë,A (7)");
         captions[29] = QStringLiteral("Abcdefghijklmnopqrstuvwxyz");
         PlanningRec saved;
@@ -160,6 +161,7 @@ private slots:
 
         QByteArray expected = second;
         expected.replace(20, 20, QByteArray("Piet,K (12)         ", 20));
+        expected.replace(PlanningRec::cellOffset(1, 1, 2), 20, QByteArray("\tTab,T (1)          ", 20));
         expected.replace(PlanningRec::cellOffset(2, 3, 1), 20, QByteArray("Zo\xeb,A (7)           ", 20));
         expected.replace(6860, 20, QByteArray("Abcdefghijklmnopqrst", 20));
         QCOMPARE(testsupport::hex(fileBytes(path)), testsupport::hex(first + expected));

@@ -270,6 +270,9 @@ private slots:
         const QModelIndex first = g.Label5View()->indexAt(QPoint(2, 2));
         QCOMPARE(first.column(), 2 * hMax);
         QCOMPARE(first.row(), vMax);
+        // Side 2 starts 1470 twips into its table, the next table 3150.
+        QCOMPARE(g.Label5View()->columnViewportPosition(2 * hMax + 1), planning::Px(1470));
+        QCOMPARE(g.Label5View()->columnViewportPosition(2 * hMax + 2), planning::Px(3150));
     }
 
     void gridPouleButtons()

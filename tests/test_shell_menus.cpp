@@ -160,6 +160,7 @@ private slots:
         QTest::addColumn<QString>("prompt");        // of the one box shown; empty: none
         const QString idle0 = "....... .... .. 0/0", idle1 = "....... .... .. 1/0";
         const QString a = "+--.... -+-. -. 1/1", b = "-+-.... --+. -. 1/1", d = "...+-.. ---. .- 1/1";
+        const QString p = "......+ ---. -- 1/1";
         const QString restore = "\r\nof het bestand is beschadigd (gebruik dan Restore).";
         QTest::newRow("item opens, again closes") << "A A" << QStringList{a, idle1} << "+--.... -+-. -. 1/0" << "";
         QTest::newRow("key opens, again closes") << "k10 k10" << QStringList{b, idle1} << "" << "";
@@ -180,6 +181,8 @@ private slots:
                                                 "U heeft nog geen spelers aan het toernooi gekoppeld," + restore;
         QTest::newRow("check fails: planning item")
             << "-16 P" << QStringList{idle0, idle0} << "" << "Planningbestand niet gevonden !" + restore;
+        QTest::newRow("open grid stays while its file is gone")
+            << "P -16 P" << QStringList{p, p, p} << "" << "Planningbestand niet gevonden !" + restore;
         QTest::newRow("check fails: planning key")
             << "-16 k14" << QStringList{idle0, idle0} << ""
             << "Planningbestand niet gevonden !\r\nU heeft nog geen planningen gemaakt," + restore;

@@ -445,6 +445,14 @@ void mdiHoofd::activate(Entry& e, bool fromKey)
     }
     if (e.busy) {
         // Chosen again: the window closes and its unload undoes the marking.
+        // The planning grid is only closed while its file is still there.
+        if ((e.checks & FilePlanning)
+            && !CheckTournamentFiles(FilePlanning, nullptr, fromKey ? CheckForm::PlanningKey : CheckForm::Closing)) {
+            e.action->setChecked(true);
+            if (e.keyAction)
+                e.keyAction->setChecked(true);
+            return;
+        }
         e.action->setChecked(true);
         if (e.keyAction)
             e.keyAction->setChecked(true);

@@ -1,4 +1,5 @@
 #include "crosstable.h"
+#include "carryover.h"
 #include "format.h"
 #include <algorithm>
 
@@ -16,7 +17,7 @@ std::vector<MatrixEntry> matrixPlayers(const std::vector<SpelerRec>& spelers, in
         if (s.poule == poule && s.ronde == ronde)
             out.push_back({matrixEntryText(s.naam, s.voorletters), s.nummer});
     std::stable_sort(out.begin(), out.end(), [](const MatrixEntry& a, const MatrixEntry& b) {
-        return QString::compare(a.text, b.text, Qt::CaseInsensitive) < 0;
+        return compareListText(a.text, b.text) < 0;
     });
     return out;
 }

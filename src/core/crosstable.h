@@ -17,7 +17,8 @@ struct MatrixEntry {
 QString matrixEntryText(const QString& naam, const QString& voorletters);
 
 // The players of poule/ronde in the order of a sorted list box: case-insensitive
-// alphabetical on the entry text, equal texts in file order.
+// alphabetical on the entry text (accented letters with their base letter),
+// equal texts in file order.
 std::vector<MatrixEntry> matrixPlayers(const std::vector<SpelerRec>& spelers, int poule, int ronde);
 
 // Index (from 0) of the player in the list, or -1.

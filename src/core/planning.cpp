@@ -179,7 +179,13 @@ QStringList cellCaptions(const PlanningRec& rec)
 
 QString storedCellText(const QString& caption)
 {
-    return caption.trimmed().left(PlanningCellWidth);
+    // Blanks only: a tab or other white space is part of the text.
+    qsizetype b = 0, e = caption.size();
+    while (b < e && caption.at(b) == QLatin1Char(' '))
+        ++b;
+    while (e > b && caption.at(e - 1) == QLatin1Char(' '))
+        --e;
+    return caption.mid(b, e - b).left(PlanningCellWidth);
 }
 
 void applyCellCaptions(PlanningRec& rec, const QStringList& captions)

@@ -1,4 +1,5 @@
 #include "playeroverview.h"
+#include "carryover.h"
 #include "format.h"
 #include "oledate.h"
 #include <algorithm>
@@ -54,7 +55,7 @@ std::vector<OverviewPlayer> overviewPlayers(const std::vector<SpelerRec>& speler
     std::vector<OverviewPlayer> out;
     for (const SpelerRec& s : spelers)
         if (s.ronde == ronde && s.poule == poule)
-            out.push_back({PadNumber5(s.nummer), rightTrimmed(s.naam), rightTrimmed(s.voorletters)});
+            out.push_back({PadNumber5(s.nummer), rightTrimmed(s.naam), rightTrimmed(s.voorletters), int(out.size()) + 1});
     return out;
 }
 
@@ -65,7 +66,7 @@ void sortOverviewPlayers(std::vector<OverviewPlayer>& players, int column)
     std::stable_sort(players.begin(), players.end(), [column](const OverviewPlayer& a, const OverviewPlayer& b) {
         const QString& x = column == 0 ? a.nr : a.naam;
         const QString& y = column == 0 ? b.nr : b.naam;
-        return QString::compare(x, y, Qt::CaseInsensitive) < 0;
+        return compareListText(x, y) < 0;
     });
 }
 

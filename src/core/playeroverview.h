@@ -15,12 +15,14 @@ struct OverviewPlayer {
     QString nr;
     QString naam;
     QString voorletters;
+    int volgnummer = 0;   // place in the file's order, the row's key "<n>Q"
 };
 
 // The players of poule/ronde in file order.
 std::vector<OverviewPlayer> overviewPlayers(const std::vector<SpelerRec>& spelers, int ronde, int poule);
 
-// The list's ascending text order on one column (0 "Nr", 1 "Naam"), stable.
+// The list's ascending text order on one column (0 "Nr", 1 "Naam"), stable,
+// accented letters sorting with their base letter.
 void sortOverviewPlayers(std::vector<OverviewPlayer>& players, int column);
 
 // One row of the game list: the row text and sub-items 1 to 15.

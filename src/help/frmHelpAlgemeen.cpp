@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
@@ -120,12 +121,12 @@ QString shownText(const QString& tekst)
 
 const char* const kViewerHelp =
     "U kunt naar helponderwerpen zoeken op Inhoud, op Index en via vrije zoekwoorden. "
-    "Op het tabblad Inhoud staan de onderwerpen per menu gerangschikt; klik op een boek om het te openen en op "
-    "een onderwerp om de helptekst te tonen. "
+    "Op het tabblad Inhoud staan de onderwerpen per menu gerangschikt; dubbelklik op een boek om het te openen en "
+    "klik op een onderwerp om de helptekst te tonen. "
     "Op het tabblad Index staan alle trefwoorden op alfabetische volgorde. "
     "Klik op een trefwoord om het bijbehorende onderwerp te tonen; het trefwoord wordt in de tekst opgezocht en "
     "geselecteerd. "
-    "Op het tabblad Zoeken kunt u maximaal drie zoekwoorden, gescheiden door komma's, invoeren en op Zoek "
+    "Op het tabblad Zoeken kunt u maximaal drie zoekwoorden, gescheiden door komma's, invoeren en op \"Zoek ...\" "
     "klikken. "
     "U krijgt dan een lijst van alle onderwerpen waarin alle zoekwoorden voorkomen. "
     "Klik op een onderwerp uit die lijst om de tekst te tonen; de zoekwoorden worden daarin rood gemaakt. "
@@ -169,7 +170,8 @@ frmHelpAlgemeen::frmHelpAlgemeen(QWidget* parent) : QWidget(parent)
     m_tabs->addTab(QStringLiteral("Index"));
     m_tabs->setTabToolTip(1, QStringLiteral("Help op index"));
     m_tabs->addTab(QStringLiteral("Zoeken"));
-    connect(m_tabs, &QTabBar::tabBarClicked, this, [this](int i) {
+    // A tab chosen by mouse or keyboard; the tab already shown does nothing.
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int i) {
         if (i >= 0)
             TabStrip1_Click(i + 1);
     });
@@ -236,6 +238,17 @@ frmHelpAlgemeen::frmHelpAlgemeen(QWidget* parent) : QWidget(parent)
     af.setPointSize(9);
     m_tekst->setFont(af);
     m_tekst->document()->setDefaultFont(af);
+    // The box's own menu on the right mouse button, in the program's language.
+    m_tekst->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_tekst, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        QMenu menu(m_tekst);
+        QAction* kopieer = menu.addAction(QStringLiteral("Kopiëren"), m_tekst, &QTextEdit::copy);
+        kopieer->setShortcut(QKeySequence::Copy);
+        kopieer->setEnabled(m_tekst->textCursor().hasSelection());
+        QAction* alles = menu.addAction(QStringLiteral("Alles selecteren"), m_tekst, &QTextEdit::selectAll);
+        alles->setShortcut(QKeySequence::SelectAll);
+        menu.exec(m_tekst->viewport()->mapToGlobal(pos));
+    });
 
     resize(Px(10995), Px(6900));
     setMinimumSize(Px(10995), Px(6900));

@@ -304,9 +304,6 @@ frmKlok::frmKlok(QWidget* parent) : QWidget(parent)
     }
     m_option[1]->setChecked(true);
     connect(group, &QButtonGroup::idClicked, this, [this](int id) { Option1_Click(id); });
-    auto* alarmHint = new QLabel(QStringLiteral("Alarmtijd instellen\nen aan- of uitzetten:"), m_frame4);
-    alarmHint->setGeometry(Px(210), Px(1155), Px(2150), Px(645));
-    alarmHint->setAlignment(Qt::AlignVCenter | Qt::AlignRight);
 
     // ---- the dial
     m_dial = new Dial(m_lines, this);

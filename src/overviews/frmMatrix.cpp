@@ -33,7 +33,12 @@ namespace {
 
 // Design positions of the window, in twips.
 constexpr int ViewportLeft = 2520;
-constexpr int ViewportTop = 2240;
+constexpr int ViewportTop = 2205;
+constexpr int RowPanelTop = 2240;
+// The viewport's sunken border: two pixels at the top and left put the cells
+// level with the row and column panels, one at the right and bottom.
+constexpr int BorderPx = 2;
+constexpr int BorderFarPx = 1;
 constexpr int RowPanelLeft = 90;
 constexpr int ColumnPanelTop = 420;
 constexpr int ColumnPanelHeight = 1800;
@@ -70,6 +75,29 @@ QLabel* swatch(QWidget* parent, const QString& name, const QColor& c, const QStr
     l->setFont(f);
     return l;
 }
+
+// The viewport Picture3: a sunken border around the clipped cell surface.
+class MatrixViewport : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        const QRect r = rect();
+        p.fillRect(r, palette().color(QPalette::Window));
+        p.setPen(palette().color(QPalette::Dark));
+        p.drawLine(r.left(), r.top(), r.right(), r.top());
+        p.drawLine(r.left(), r.top(), r.left(), r.bottom());
+        p.setPen(palette().color(QPalette::Shadow));
+        p.drawLine(r.left() + 1, r.top() + 1, r.right() - 1, r.top() + 1);
+        p.drawLine(r.left() + 1, r.top() + 1, r.left() + 1, r.bottom() - 1);
+        p.setPen(palette().color(QPalette::Light));
+        p.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+        p.drawLine(r.right(), r.top(), r.right(), r.bottom());
+    }
+};
 
 } // namespace
 
@@ -249,7 +277,7 @@ frmMatrix::frmMatrix(QWidget* parent) : QWidget(parent)
     m_carCaption = new QLabel(QStringLiteral("Car"), this);
     m_carCaption->setObjectName(QStringLiteral("Label5"));
     m_carCaption->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    m_carCaption->setGeometry(Px(RowPanelLeft + TargetLeft), Px(ViewportTop) - 18, Px(TargetWidth), 16);
+    m_carCaption->setGeometry(Px(RowPanelLeft + TargetLeft), Px(RowPanelTop) - 18, Px(TargetWidth), 16);
 
     m_list1 = new QListWidget(this);
     m_list1->setObjectName(QStringLiteral("List1"));
@@ -264,9 +292,11 @@ frmMatrix::frmMatrix(QWidget* parent) : QWidget(parent)
     m_colClip->setObjectName(QStringLiteral("ColumnClip"));
     m_colPanel = new QWidget(m_colClip);
     m_colPanel->setObjectName(QStringLiteral("Frame2"));
-    m_viewport = new QWidget(this);
+    m_viewport = new MatrixViewport(this);
     m_viewport->setObjectName(QStringLiteral("Picture3"));
-    m_surface = new MatrixSurface(m_viewport);
+    m_cellClip = new QWidget(m_viewport);
+    m_cellClip->setObjectName(QStringLiteral("CellClip"));
+    m_surface = new MatrixSurface(m_cellClip);
 
     m_vscroll = new QScrollBar(Qt::Vertical, this);
     m_vscroll->setObjectName(QStringLiteral("VScroll1"));
@@ -368,10 +398,13 @@ void frmMatrix::SizeMatrixForm()
     const int vpW = Px(g.viewportWidth);
     const int vpH = Px(g.viewportHeight);
     m_viewport->setGeometry(Px(ViewportLeft), Px(ViewportTop), vpW, vpH);
+    const int innerW = vpW - BorderPx - BorderFarPx;
+    const int innerH = vpH - BorderPx - BorderFarPx;
+    m_cellClip->setGeometry(BorderPx, BorderPx, innerW, innerH);
     m_surface->resize(Px(g.panelSize), Px(g.panelSize));
-    m_rowClip->setGeometry(Px(RowPanelLeft), Px(ViewportTop), Px(TargetLeft + TargetWidth), vpH);
+    m_rowClip->setGeometry(Px(RowPanelLeft), Px(RowPanelTop), Px(TargetLeft + TargetWidth), innerH);
     m_rowPanel->resize(Px(TargetLeft + TargetWidth), Px(g.panelSize));
-    m_colClip->setGeometry(Px(ViewportLeft), Px(ColumnPanelTop), vpW, Px(ColumnPanelHeight));
+    m_colClip->setGeometry(Px(ViewportLeft) + BorderPx, Px(ColumnPanelTop), innerW, Px(ColumnPanelHeight));
     m_colPanel->resize(Px(g.panelSize), Px(ColumnPanelHeight));
 
     if (g.vScroll) {

@@ -146,6 +146,7 @@ private:
     QScrollBar* m_hscroll = nullptr;
     QToolBar* m_toolbar = nullptr;
     QWidget* m_viewport = nullptr;
+    QWidget* m_cellClip = nullptr;
     MatrixSurface* m_surface = nullptr;
     QWidget* m_rowClip = nullptr;
     QWidget* m_rowPanel = nullptr;

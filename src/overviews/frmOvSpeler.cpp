@@ -266,21 +266,20 @@ void frmOvSpeler::LoadOverviewPlayers()
         return;
     m_list = core::overviewPlayers(core::RecordFile<core::SpelerRec>::readAll(PadSpelers()), HuidigeRonde,
                                    HuidigePoule);
+    TellerI = qint32(m_list.size());
     ListView1_ColumnClick(1);
 }
 
 void frmOvSpeler::FillPlayerList()
 {
     m_players->clear();
-    TellerI = 0;
     QList<QTreeWidgetItem*> items;
     for (const core::OverviewPlayer& p : m_list) {
-        ++TellerI;
         auto* it = new QTreeWidgetItem;
         it->setText(0, p.nr);
         it->setText(1, p.naam);
         it->setText(2, p.voorletters);
-        it->setData(0, PlayerKeyRole, QString::number(TellerI) + QLatin1Char('Q'));
+        it->setData(0, PlayerKeyRole, QString::number(p.volgnummer) + QLatin1Char('Q'));
         items.append(it);
     }
     m_players->addTopLevelItems(items);

@@ -37,7 +37,7 @@ constexpr int SlotTwips = 315;
 constexpr int ZichtbareTafels = 4;
 constexpr int ZichtbarePartijen = 14;
 const int TafelPx = Px(TafelTwips);          // 210
-const int KantPx = TafelPx / 2;               // 105
+const int Kant1Px = Px(1470);                 // side 2 starts 1470 twips into its table
 const int SlotPx = Px(SlotTwips);             // 21
 const int TijdPx = 52;
 const QString LijstHint1 = QStringLiteral("(U kunt ook onder- staande naam naar de planning slepen)");
@@ -103,7 +103,8 @@ void NameLabel::mousePressEvent(QMouseEvent* e)
 
 void NameLabel::mouseMoveEvent(QMouseEvent* e)
 {
-    if (!(e->buttons() & Qt::LeftButton) || text().isEmpty()
+    // An empty label is dragged too: dropped, it empties the cell.
+    if (!(e->buttons() & Qt::LeftButton)
         || (e->position().toPoint() - m_pressAt).manhattanLength() < QApplication::startDragDistance())
         return;
     auto* mime = new QMimeData;
@@ -197,7 +198,7 @@ void frmPlanning::buildGrid(QWidget* area)
     m_view->verticalHeader()->hide();
     m_view->horizontalHeader()->setMinimumSectionSize(1);
     m_view->verticalHeader()->setMinimumSectionSize(1);
-    m_view->horizontalHeader()->setDefaultSectionSize(KantPx);
+    m_view->horizontalHeader()->setDefaultSectionSize(Kant1Px);
     m_view->verticalHeader()->setDefaultSectionSize(SlotPx);
     m_view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -287,8 +288,16 @@ void frmPlanning::buildPoules(QWidget* frame)
         m_names << naam;
         m_pouleLabels << poule;
         m_pouleButtons << vorige << volgende;
-        connect(vorige, &QPushButton::clicked, this, [this, i] { Command1_Click(i, 0); });
-        connect(volgende, &QPushButton::clicked, this, [this, i] { Command1_Click(i, 1); });
+        const auto step = [this, i](int index) {
+            if (i == 1)
+                Command1_Click(index);
+            else if (i == 2)
+                Command2_Click(index);
+            else
+                Command4_Click(index);
+        };
+        connect(vorige, &QPushButton::clicked, this, [step] { step(0); });
+        connect(volgende, &QPushButton::clicked, this, [step] { step(1); });
         connect(list, &QListWidget::itemClicked, this, [this, i] { List1_Click(i); });
     }
     auto* help = new QPushButton(QStringLiteral("?"), frame);
@@ -387,6 +396,8 @@ void frmPlanning::Form_Load()
         m_times << l;
     }
     m_model->reset(tafels, partijen, core::cellCaptions(HuidigePlanning));
+    for (int c = 0; c < 2 * tafels; ++c)
+        m_view->horizontalHeader()->resizeSection(c, c % 2 == 0 ? Kant1Px : TafelPx - Kant1Px);
     HScroll1_Change();
     VScroll1_Change();
 
@@ -417,7 +428,11 @@ QPushButton* frmPlanning::PouleButton(int lijst, int index) const
     return m_pouleButtons.value(2 * (lijst - 1) + index);
 }
 
-void frmPlanning::Command1_Click(int lijst, int index)
+void frmPlanning::Command1_Click(int index) { StepPoule(1, index); }
+void frmPlanning::Command2_Click(int index) { StepPoule(2, index); }
+void frmPlanning::Command4_Click(int index) { StepPoule(3, index); }
+
+void frmPlanning::StepPoule(int lijst, int index)
 {
     if (lijst < 1 || lijst > 3)
         return;

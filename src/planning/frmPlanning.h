@@ -60,7 +60,10 @@ public:
     bool SavePlanning();
     void PrintPlanning();
 
-    void Command1_Click(int lijst, int index);   // previous (0) / next (1) poule of list 1..3
+    // Previous (index 0) / next (1) poule of list 1, 2 and 3.
+    void Command1_Click(int index);
+    void Command2_Click(int index);
+    void Command4_Click(int index);
     void List1_Click(int lijst);
     void Label5_DragDrop(int element, const QString& text);
     void Label5_DblClick(int element);
@@ -97,6 +100,7 @@ private:
     void buildGrid(QWidget* area);
     void buildPoules(QWidget* frame);
     void buildInfo(QWidget* column);
+    void StepPoule(int lijst, int index);
 
     PlanningModel* m_model = nullptr;
     planning::CellView* m_view = nullptr;
