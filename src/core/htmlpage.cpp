@@ -23,14 +23,6 @@ QString htmlEscape(const QString& text)
     return out;
 }
 
-namespace {
-QString rtrim(QString s)
-{
-    while (s.endsWith(QLatin1Char(' ')))
-        s.chop(1);
-    return s;
-}
-} // namespace
 
 QStringList htmlPageLines(const HtmlPageInput& in)
 {
@@ -41,7 +33,7 @@ QStringList htmlPageLines(const HtmlPageInput& in)
     l << QStringLiteral("<table border=1 cellpadding=5 bgcolor=") + B + QStringLiteral(">");
     l << QStringLiteral("<tr>");
     l << QStringLiteral("<td align=center colspan=14><font size=5 font color =") + T + QStringLiteral("><b>") +
-             htmlEscape(rtrim(in.toernooiNaam)) + QStringLiteral("</b></font></td>");
+             htmlEscape(rightTrimmed(in.toernooiNaam)) + QStringLiteral("</b></font></td>");
     l << QStringLiteral("<tr>");
     l << QStringLiteral("<td align=center colspan=10><font size=4 font color =") + T + QStringLiteral("><b>") +
              htmlEscape(in.titel) + QStringLiteral("</b></font></td>");
@@ -69,7 +61,7 @@ QStringList htmlPageLines(const HtmlPageInput& in)
         l << QStringLiteral("<td align=right><font color = ") + T + QStringLiteral(">") + signedNum(n) +
                  QStringLiteral("</td>");
         l << QStringLiteral("<td align=left><font color = ") + T + QStringLiteral(">") +
-                 htmlEscape(rtrim(rij.sub.value(0))) + QStringLiteral(", ") + htmlEscape(rtrim(rij.sub.value(1))) +
+                 htmlEscape(rightTrimmed(rij.sub.value(0))) + QStringLiteral(", ") + htmlEscape(rightTrimmed(rij.sub.value(1))) +
                  QStringLiteral("</td>");
         for (int i = 2; i < 14; ++i)
             l << QStringLiteral("<td align=center><font color = ") + T + QStringLiteral(">") +

@@ -3,14 +3,6 @@
 
 namespace core {
 
-namespace {
-QString rtrim(QString s)
-{
-    while (s.endsWith(QLatin1Char(' ')))
-        s.chop(1);
-    return s;
-}
-} // namespace
 
 QString standDecimalText(Fixed v, int aantalDecimalen)
 {
@@ -41,7 +33,7 @@ QList<StandLine> standLines(const Standings& s, int n, int aantalDecimalen, bool
         const StandRij& row = s.rijen.at(size_t(r));
         StandLine line;
         line.text = QString::number(p);
-        line.sub << rtrim(s.namen.at(size_t(r))) << rtrim(s.voorletters.at(size_t(r))) << standWholeText(row[KolPartijen])
+        line.sub << rightTrimmed(s.namen.at(size_t(r))) << rightTrimmed(s.voorletters.at(size_t(r))) << standWholeText(row[KolPartijen])
                  << standWholeText(matchpunten ? row[KolMatchPunten] : row[KolPunten])
                  << standWholeText(row[KolCar]) << standWholeText(row[KolBeurten])
                  << standDecimalText(row[KolMoyenne], aantalDecimalen) << standWholeText(row[KolHoogsteSerie])
@@ -65,7 +57,7 @@ HighestRun highestRun(const Standings& s, int n)
             const qint64 serie = s.rijen.at(size_t(i))[KolHoogsteSerie].wholePart();
             if (serie > best.serie) {
                 best.serie = int(serie);
-                best.holder = rtrim(s.namen.at(size_t(i))) + QStringLiteral(", ") + rtrim(s.voorletters.at(size_t(i)));
+                best.holder = rightTrimmed(s.namen.at(size_t(i))) + QStringLiteral(", ") + rightTrimmed(s.voorletters.at(size_t(i)));
             }
             break;
         }

@@ -1,4 +1,5 @@
 #include "frmHelpAlgemeen.h"
+#include "platform/keytoolbar.h"
 #include "core/format.h"
 
 #include "app/modStootplanner.h"
@@ -145,19 +146,12 @@ frmHelpAlgemeen::frmHelpAlgemeen(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("frmHelpAlgemeen"));
     setWindowTitle(QStringLiteral("Help algemeen"));
 
-    m_toolbar = new QToolBar(this);
-    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    m_toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_toolbar->setIconSize(QSize(20, 20));
-    struct Key { const char* key; const char* text; };
-    const Key keys[] = {{"But02", "Sluiten"}, {"But03", "Printen"}, {"But05", "Help"}};
-    for (const Key& k : keys) {
-        const QString key = QString::fromLatin1(k.key);
-        QAction* a = m_toolbar->addAction(toolIcon(key), QString::fromLatin1(k.text));
-        a->setObjectName(key);
-        a->setToolTip(QString::fromLatin1(k.text));
-        connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
-    }
+    m_toolbar = platform::makeKeyToolbar(this,
+                                         {{"But02", "Sluiten", toolIcon(QStringLiteral("But02"))},
+                                          {"But03", "Printen", toolIcon(QStringLiteral("But03"))},
+                                          {"But05", "Help", toolIcon(QStringLiteral("But05"))}},
+                                         Qt::ToolButtonTextBesideIcon,
+                                         [this](const QString& key) { Toolbar1_ButtonClick(key); });
 
     m_tabBody = new QFrame(this);
     m_tabBody->setFrameShape(QFrame::StyledPanel);

@@ -1,4 +1,5 @@
 #include "frmKlok.h"
+#include "platform/keytoolbar.h"
 
 #include "app/modStootplanner.h"
 #include "app/shell.h"
@@ -204,19 +205,12 @@ frmKlok::frmKlok(QWidget* parent) : QWidget(parent)
     if (!TijdBron)
         TijdBron = systemTimeText;
 
-    m_toolbar = new QToolBar(this);
-    m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
-    m_toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    m_toolbar->setIconSize(QSize(20, 20));
-    struct Key { const char* key; const char* text; };
-    const Key keys[] = {{"But02", "Sluiten"}, {"But04", "Digitaal of analoog"}, {"But05", "Help"}};
-    for (const Key& k : keys) {
-        const QString key = QString::fromLatin1(k.key);
-        QAction* a = m_toolbar->addAction(toolPicture(key), QString::fromLatin1(k.text));
-        a->setObjectName(key);
-        a->setToolTip(QString::fromLatin1(k.text));
-        connect(a, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
-    }
+    m_toolbar = platform::makeKeyToolbar(this,
+                                         {{"But02", "Sluiten", toolPicture(QStringLiteral("But02"))},
+                                          {"But04", "Digitaal of analoog", toolPicture(QStringLiteral("But04"))},
+                                          {"But05", "Help", toolPicture(QStringLiteral("But05"))}},
+                                         Qt::ToolButtonIconOnly,
+                                         [this](const QString& key) { Toolbar1_ButtonClick(key); });
     m_toolbar->setGeometry(0, 0, Px(4740), Px(405));
 
     // Hands: Line1/Line2 the minute hand, Line3/Line4 the hour hand, Line5 the seconds.
