@@ -40,7 +40,7 @@ QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent)
 
 QPushButton* arrowButton(const QString& name, const QString& glyph, const QString& tip, QWidget* parent)
 {
-    // Arrow glyphs drawn as plain triangles: the symbol font of the original look is not available everywhere.
+    // Arrow glyphs as plain triangles: a symbol font is not available everywhere.
     auto* b = new QPushButton(glyph == QLatin1String("3") ? QStringLiteral("◀") : QStringLiteral("▶"), parent);
     b->setObjectName(name);
     b->setToolTip(tip);
