@@ -95,33 +95,15 @@ QIcon optionPicture(int index)
 
 QIcon toolPicture(const QString& key)
 {
+    if (key != QLatin1String("But04"))
+        return modHelp::ToolIcon(key);
     // Drawn on a 20-unit grid at twice the size, so that the main toolbar's larger keys stay sharp.
     QPixmap pm(40, 40);
     pm.fill(Qt::transparent);
     QPainter p(&pm);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(2, 2);
-    if (key == QLatin1String("But04")) {
-        drawClockFace(p, QRectF(2, 2, 16, 16));
-    } else if (key == QLatin1String("But02")) {
-        p.setPen(QPen(QColor(90, 50, 20), 1.5));
-        p.setBrush(QColor(200, 150, 90));
-        p.drawRect(QRectF(3, 2, 9, 16));
-        p.setPen(QPen(QColor(0, 120, 0), 2.2));
-        p.drawLine(QPointF(9, 10), QPointF(18, 10));
-        p.drawLine(QPointF(15, 7), QPointF(18, 10));
-        p.drawLine(QPointF(15, 13), QPointF(18, 10));
-    } else {
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(30, 80, 190));
-        p.drawEllipse(QRectF(1, 1, 18, 18));
-        p.setPen(Qt::white);
-        QFont f(QStringLiteral("DejaVu Sans"));
-        f.setBold(true);
-        f.setPixelSize(14);
-        p.setFont(f);
-        p.drawText(QRectF(1, 1, 18, 18), Qt::AlignCenter, QStringLiteral("?"));
-    }
+    drawClockFace(p, QRectF(2, 2, 16, 16));
     return QIcon(pm);
 }
 

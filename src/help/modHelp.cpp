@@ -1,4 +1,7 @@
 #include "modHelp.h"
+#include <QPixmap>
+#include <QIcon>
+#include <QPainter>
 
 #include "app/modStootplanner.h"
 #include "platform/msgbox.h"
@@ -49,6 +52,44 @@ void ShowErrorReport(int number, const QString& description, const QString& sour
 {
     modStootplanner::MeldingTekst = print::ErrorReportText(number, description, source, formLabel);
     platform::MsgBox(modStootplanner::MeldingTekst, platform::vbCritical, QStringLiteral("Error"));
+}
+
+QIcon ToolIcon(const QString& key)
+{
+    // Drawn on a 20-unit grid at twice the size, so that the main toolbar's larger keys stay sharp.
+    QPixmap pm(40, 40);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(2, 2);
+    if (key == QLatin1String("But02")) {          // a door with an arrow out
+        p.setPen(QPen(QColor(90, 50, 20), 1.5));
+        p.setBrush(QColor(200, 150, 90));
+        p.drawRect(QRectF(3, 2, 9, 16));
+        p.setPen(QPen(QColor(0, 120, 0), 2.2));
+        p.drawLine(QPointF(9, 10), QPointF(18, 10));
+        p.drawLine(QPointF(15, 7), QPointF(18, 10));
+        p.drawLine(QPointF(15, 13), QPointF(18, 10));
+    } else if (key == QLatin1String("But03")) {   // a printer
+        p.setPen(QColor(60, 60, 60));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(5.5, 1.5, 9, 7));
+        p.setBrush(QColor(170, 170, 170));
+        p.drawRoundedRect(QRectF(1.5, 7.5, 17, 8), 2, 2);
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(5.5, 12.5, 9, 6));
+    } else {                                      // a question mark in a blue disc
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(30, 80, 190));
+        p.drawEllipse(QRectF(1, 1, 18, 18));
+        p.setPen(Qt::white);
+        QFont f(QStringLiteral("DejaVu Sans"));
+        f.setBold(true);
+        f.setPixelSize(14);
+        p.setFont(f);
+        p.drawText(QRectF(1, 1, 18, 18), Qt::AlignCenter, QStringLiteral("?"));
+    }
+    return QIcon(pm);
 }
 
 }  // namespace modHelp

@@ -2,6 +2,7 @@
 // Module-level state and shared routines of the help viewer and the clock.
 
 #include "core/helpfile.h"
+#include <QIcon>
 #include "platform/formgeometry.h"
 #include <QString>
 
@@ -35,5 +36,9 @@ void InstallShippedFiles();
 
 // Converts twips to pixels (15 twips a pixel).
 using platform::Px;
+
+// The toolbar pictures of the help windows: But02 a door, But03 a printer,
+// any other key the help question mark.
+QIcon ToolIcon(const QString& key);
 
 }  // namespace modHelp

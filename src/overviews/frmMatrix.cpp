@@ -1,4 +1,5 @@
 #include "frmMatrix.h"
+#include "app/poulearrows.h"
 #include "app/cLogo.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
@@ -514,19 +515,8 @@ void frmMatrix::Command1_Click(int index)
 {
     if (!CheckFiles())
         return;
-    if (index == 1) {
-        if (HuidigePoule >= AantalPoules)
-            return;
-        ++HuidigePoule;
-        m_command1[1]->setEnabled(HuidigePoule != AantalPoules);
-        m_command1[0]->setEnabled(true);
-    } else {
-        if (HuidigePoule <= 1)
-            return;
-        --HuidigePoule;
-        m_command1[0]->setEnabled(HuidigePoule != 1);
-        m_command1[1]->setEnabled(true);
-    }
+    if (!StepPoule(index, HuidigePoule, AantalPoules, m_command1[0], m_command1[1]))
+        return;
     ShowPoule(HuidigePoule, true);
 }
 

@@ -1,4 +1,5 @@
 #include "frmOvSpeler.h"
+#include "app/poulearrows.h"
 #include "platform/formgeometry.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
@@ -232,19 +233,8 @@ void frmOvSpeler::Command1_Click(int index)
 {
     if (!CheckTournamentFiles(FileToernooi | FileSpelers | FilePoules, this, CheckForm::Closing))
         return;
-    if (index == 1) {
-        if (HuidigePoule >= AantalPoules)
-            return;
-        ++HuidigePoule;
-        m_command1[1]->setEnabled(HuidigePoule != AantalPoules);
-        m_command1[0]->setEnabled(true);
-    } else {
-        if (HuidigePoule <= 1)
-            return;
-        --HuidigePoule;
-        m_command1[0]->setEnabled(HuidigePoule != 1);
-        m_command1[1]->setEnabled(true);
-    }
+    if (!StepPoule(index, HuidigePoule, AantalPoules, m_command1[0], m_command1[1]))
+        return;
     m_label2->setText(QString::number(HuidigePoule));
     m_combo->setCurrentIndex(-1);
     Combo1_Click();
