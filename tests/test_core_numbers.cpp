@@ -153,6 +153,9 @@ void TestCoreNumbers::caramboleTarget_data()
     QTest::newRow("up smallest fraction") << qint64(12001) << qint64(200000) << 5 << 2 << 30;      // 24.002
     QTest::newRow("down just below") << qint64(12499) << qint64(200000) << 5 << 3 << 29;           // 24.998
     QTest::newRow("down exact") << qint64(12500) << qint64(200000) << 5 << 3 << 30;                // 25
+    QTest::newRow("largest target") << qint64(16381000) << qint64(200000) << 5 << 1 << 32767;   // 32762 + 5
+    QTest::newRow("beyond 16 bits kept") << qint64(16381500) << qint64(200000) << 5 << 1 << 32767;   // 32763 + 5
+    QTest::newRow("below zero kept") << qint64(1000) << qint64(200000) << -5 << 3 << 0;
     QTest::newRow("fractional factor") << qint64(15000) << qint64(125000) << 0 << 1 << 19;         // 18.75
     QTest::newRow("unknown rounding") << qint64(15000) << qint64(200000) << 5 << 4 << 0;
     QTest::newRow("zero rounding") << qint64(15000) << qint64(200000) << 5 << 0 << 0;

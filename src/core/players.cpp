@@ -1,6 +1,7 @@
 #include "players.h"
 #include "recordfile.h"
 #include <QFileInfo>
+#include <algorithm>
 
 namespace core {
 
@@ -8,7 +9,10 @@ qint16 caramboleTarget(Fixed moyenne, const ToernooiRec& t)
 {
     // Exact product at scale 10^8, so boundaries such as 2.5 are not lost in a double.
     const __int128 scale = __int128(Fixed::Scale) * Fixed::Scale;
-    const __int128 p = __int128(moyenne.raw) * t.carFactor.raw;
+    // Far beyond the field's range only the clamp below matters, so the
+    // product is bounded first to keep the rounding within 64 bits.
+    const __int128 grens = scale * (__int128(1) << 40);
+    const __int128 p = std::clamp(__int128(moyenne.raw) * t.carFactor.raw, -grens, grens);
     __int128 q = p / scale, r = p % scale;
     if (r < 0) { r += scale; q -= 1; }   // floor
     qint64 v;
@@ -26,7 +30,8 @@ qint16 caramboleTarget(Fixed moyenne, const ToernooiRec& t)
     default:
         return 0;
     }
-    return qint16(v + t.carOptellen);
+    // A target is stored in a 16-bit field: a huge moyenne must not wrap to a negative one.
+    return qint16(std::clamp<qint64>(v + t.carOptellen, 0, 32767));
 }
 
 int countPlayersInPoule(const QString& spelersPath, int poule, int ronde)

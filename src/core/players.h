@@ -6,7 +6,7 @@
 namespace core {
 
 // Target caramboles: moyenne x factor rounded by the tournament's setting,
-// plus the addend; 0 for an unknown rounding setting.
+// plus the addend, kept within 0 to 32767; 0 for an unknown rounding setting.
 qint16 caramboleTarget(Fixed moyenne, const ToernooiRec& t);
 
 // Records of the players file with that poule and round.
