@@ -165,14 +165,14 @@ private slots:
         w->Command2()->click();
         const QStringList nrs = column(w->ListView1(), 0);
         QCOMPARE(nrs.size(), 11);
-        QCOMPARE(nrs.mid(9), (QStringList{"00024", "00014"}));   // ranked: equal MP, higher moyenne first
+        QCOMPARE(nrs.mid(9), (QStringList{"00014", "00024"}));   // place 4 taken whole, in poule order
         QCOMPARE(labels(*w), QStringLiteral(" 11| 2| 3| 4"));
     }
 
-    void shortPouleListsFewer()
+    void shortPouleFilledUp()
     {
-        // Poule 3 has one player: of 9 asked, places 1 to 3 taken whole give 7,
-        // shown as 7 and spread over two poules of at most 4. Moyennes follow
+        // Poule 3 has one player: of 9 asked, places 1 to 3 give 7 and place 4
+        // the other two, spread over three poules of at most 4. Moyennes follow
         // from round 1: 75 in 60 innings, the minimum without games.
         auto& b = m_env->builder();
         buildRound1(b, {4, 4, 1});
@@ -184,24 +184,36 @@ private slots:
         w.Option1(1)->setChecked(true);
         w.Text3()->setText(QStringLiteral("4"));
         w.Command2()->click();
-        QCOMPARE(joined(w.ListView1(), 0), QStringLiteral("00011 00021 00031 00012 00022 00013 00023"));
-        QCOMPARE(labels(w), QStringLiteral(" 7| 2| 2| 4"));
-        QCOMPARE(joined(w.ListView1(), 5, true), QStringLiteral("1 1 1 1 2 2 2"));
+        QCOMPARE(joined(w.ListView1(), 0), QStringLiteral("00011 00021 00031 00012 00022 00013 00023 00014 00024"));
+        QCOMPARE(labels(w), QStringLiteral(" 9| 2| 3| 3"));
+        QCOMPARE(joined(w.ListView1(), 5, true), QStringLiteral("1 1 1 2 2 2 3 3 3"));
         QCOMPARE(row(w.ListView1(), 0).section('|', 3, 4) + ' ' + row(w.ListView1(), 2).section('|', 3, 4),
                  QStringLiteral("30|1.25 15|0.50"));
     }
 
-    void tooFewForTheFixedPoules()
+    void fewerThanAsked_data()
     {
+        QTest::addColumn<int>("alIn");   // round 1's last players already in round 2
+        QTest::addColumn<QString>("labels");
+        QTest::addColumn<QString>("poules");
         // Of 6 asked over 3 poules only 4 can be listed: two poules of two, never a poule of one.
+        QTest::newRow("4 left") << 8 << " 4| 2| 2| 2" << "1 1 2 2";
+        QTest::newRow("nobody left") << 12 << " 0| 2| 0| 0" << "";
+    }
+    void fewerThanAsked()
+    {
+        QFETCH(int, alIn);
         auto& b = m_env->builder();
-        buildRound1(b, {4, 1, 1});
+        buildRound1(b, {4, 4, 4});
+        for (int i = 0; i < alIn; ++i)
+            b.addPlayer(b.spelers[size_t(11 - i)].nummer, "Al", "A.", 2, 1, fx(1.0));
         m_env->load();
         frmAutoKoppel w;
         choose(w, "6", "3");
         w.Command2()->click();
-        QCOMPARE(labels(w), QStringLiteral(" 4| 2| 2| 2"));
-        QCOMPARE(joined(w.ListView1(), 5, true), QStringLiteral("1 1 2 2"));
+        QTEST(labels(w), "labels");
+        QTEST(joined(w.ListView1(), 5, true), "poules");
+        QCOMPARE(m_env->msgs.boxes.size(), 0);
     }
 
     void refusedChoiceLeavesListEmpty()

@@ -1,7 +1,9 @@
 // Carry-over rules: carried records and moyennes, the automatic plan,
 // capacities, tie-breaks and the selection by place.
 #include "core/carryover.h"
+#include "core/recordfile.h"
 #include "core/tournamentbuilder.h"
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace core;
@@ -31,20 +33,31 @@ SpelerRec player(qint32 nr, qint16 ronde)
     return r;
 }
 
-// A poule's standings: the players in place order with their match points.
-Standings stand(const std::vector<std::pair<qint32, double>>& rijen)
+// Standings of a round's poules as "11:9 12 13|21 22": per poule the numbers
+// in place order, each with its match points (0 when left out).
+std::vector<Standings> stands(const QString& text)
 {
-    Standings s;
-    for (const auto& [nummer, mp] : rijen) {
-        StandRij row{};
-        row[KolNummer] = Fixed::fromInt(nummer);
-        row[KolMatchPunten] = fx(mp);
-        s.rijen.push_back(row);
-        s.positie.push_back(qint16(s.rijen.size()));
-        s.namen.push_back(QString());
-        s.voorletters.push_back(QString());
+    std::vector<Standings> out;
+    for (const QString& poule : text.split('|')) {
+        Standings s;
+        for (const QString& speler : poule.split(' ', Qt::SkipEmptyParts)) {
+            StandRij row{};
+            row[KolNummer] = Fixed::fromInt(speler.section(':', 0, 0).toInt());
+            row[KolMatchPunten] = fx(speler.section(':', 1, 1).toDouble());
+            s.rijen.push_back(row);
+            s.positie.push_back(qint16(s.rijen.size()));
+        }
+        out.push_back(s);
     }
-    return s;
+    return out;
+}
+
+QString numbers(const std::vector<qint32>& v)
+{
+    QStringList t;
+    for (qint32 n : v)
+        t << QString::number(n);
+    return t.join(' ');
 }
 
 } // namespace
@@ -67,6 +80,7 @@ private slots:
         // 4801 / 4001 = 1.19995..: four decimals give 1.2000 before the truncation
         QTest::newRow("four decimals first") << 4801 << 4001 << 0.0 << 2 << qint64(12000) << 29;
         QTest::newRow("minimum truncated too") << 0 << 0 << 0.555 << 2 << qint64(5500) << 16;
+        QTest::newRow("target kept to 16 bits") << 2000 << 1 << 0.0 << 2 << qint64(20000000) << 32767;
     }
     void adjustCarriedMoyenne()
     {
@@ -210,22 +224,81 @@ private slots:
         QTEST(int(core::strictlyBetter(ka, kb, mp, t)) - int(core::strictlyBetter(kb, ka, mp, t)), "verwacht");
     }
 
-    void selectionSkipsListedAndExcluded()
+    void selectByPlace_data()
     {
-        // R = 2, N = 5: places 1 and 2 whole (11, 21, 12, 22), place 3 ranked on
-        // match points. Poule 1's MP number 3 is 12, listed already: poule 1
-        // offers nobody new there, so poule 2's MP number 3 (23) is taken.
+        QTest::addColumn<QString>("normaal");
+        QTest::addColumn<QString>("mp");         // match-point standings; empty: as the normal ones
+        QTest::addColumn<int>("N");
+        QTest::addColumn<int>("hoogste");        // last place ticked, 0 for "Kies aantal spelers"
+        QTest::addColumn<QString>("nieuw");      // already in the new round
+        QTest::addColumn<QString>("verwacht");
+        const QString vier = "11 12 13 14:1|21 22 23 24:2|31 32 33 34:3";
+        QTest::newRow("R 3, N 10: place 4 ranked") << vier << "" << 10 << 0 << "" << "11 21 31 12 22 32 13 23 33 34";
+        QTest::newRow("4/4/3 ticked to place 4") << "11 12 13 14|21 22 23 24|31 32 33" << "" << 11 << 4 << ""
+                                                 << "11 21 31 12 22 32 13 23 33 14 24";
+        QTest::newRow("ticks end at the last place") << vier << "" << 9 << 2 << "" << "11 21 31 12 22 32";
+        QTest::newRow("filled past a short poule") << "11 12 13|21" << "" << 4 << 0 << "" << "11 21 12 13";
+        // place 3 ranked on match points: poule 1's MP number 3 (12) is listed, its best left is 13
+        QTest::newRow("MP: best not yet listed") << "11 12 13|21 22 23" << "11:9 13:8 12:7|21:9 22:8 23:1" << 5 << 0
+                                                 << "" << "11 21 12 22 13";
+        QTest::newRow("number in two poules once") << "5 11|5 21" << "" << 4 << 0 << "" << "5 21 11";
+        QTest::newRow("new round's player passed over") << "11 12|21 22" << "" << 2 << 0 << "21" << "11 22";
+        QTest::newRow("nobody left") << "11 12" << "" << 1 << 0 << "11 12" << "";
+    }
+    void selectByPlace()
+    {
+        QFETCH(QString, normaal);
+        QFETCH(QString, mp);
+        QFETCH(int, N);
+        QFETCH(int, hoogste);
+        QFETCH(QString, nieuw);
+        std::set<qint32> uit;
+        for (const QString& n : nieuw.split(' ', Qt::SkipEmptyParts))
+            uit.insert(n.toInt());
         const ToernooiRec t = defaultSettings(QStringLiteral("T"));
-        const std::vector<Standings> normaal{stand({{11, 0}, {12, 0}, {13, 0}}), stand({{21, 0}, {22, 0}, {23, 0}})};
-        const std::vector<Standings> mp{stand({{13, 9}, {11, 8}, {12, 9}}), stand({{21, 9}, {22, 8}, {23, 1}})};
-        QCOMPARE(selectByPlace(normaal, mp, 5, 0, true, t), (std::vector<qint32>{11, 21, 12, 22, 23}));
-        // N = 4: with R = 2 left after place 1, place 2 is still taken whole
-        QCOMPARE(selectByPlace(normaal, mp, 4, 0, true, t), (std::vector<qint32>{11, 21, 12, 22}));
-        // N = 6: both of place 3 considered, 12 never twice
-        const auto zes = selectByPlace(normaal, mp, 6, 0, true, t);
-        QCOMPARE(int(std::set<qint32>(zes.begin(), zes.end()).size()), int(zes.size()));
-        // a player already in the new round is passed over too
-        QCOMPARE(selectByPlace(normaal, normaal, 2, 0, true, t, {21}), (std::vector<qint32>{11}));
+        const auto gekozen =
+            core::selectByPlace(stands(normaal), stands(mp.isEmpty() ? normaal : mp), N, hoogste, true, t, uit);
+        QTEST(numbers(gekozen), "verwacht");
+    }
+
+    void demoSelection_data()
+    {
+        QTest::addColumn<QString>("aantal");
+        QTest::addColumn<QString>("poules");
+        QTest::addColumn<QString>("verwacht");   // numbers listed, then N P S and the capacities
+        // poules of 6, 6, 5 and 3: every player, the places beyond 3 filled from the larger poules
+        QTest::newRow("all 20 in 4 poules") << "20" << "4"
+                                            << "1 7 14 18 3 8 15 20 6 10 13 19 5 11 17 4 9 16 2 12 / 20 4 5 5 5 5 5";
+        // place 3 ranked on match points: poule 1's MP number 3 (3) is listed
+        // already, so its MP number 2 (6, 66 points) goes with 10 (60 points)
+        QTest::newRow("10 on match points") << "10" << "3" << "1 7 14 18 3 8 15 20 6 10 / 10 3 4 4 3 3";
+    }
+    void demoSelection()
+    {
+        QFETCH(QString, aantal);
+        QFETCH(QString, poules);
+        QTemporaryDir dir;
+        const TournamentFileSet f = writeDemoTournament(dir.path());
+        const auto spelers = RecordFile<SpelerRec>::readAll(f.map + f.spelers);
+        const auto uitslagen = RecordFile<UitslagRec>::readAll(f.map + f.uitslag);
+        const ToernooiRec t = *readToernooi(f.map + f.toernooi);
+        std::vector<Standings> normaal, mp;
+        for (int p = 1; p <= 4; ++p) {
+            normaal.push_back(computeStandings(spelers, uitslagen, t, p, 1, false));
+            mp.push_back(computeStandings(spelers, uitslagen, t, p, 1, true));
+        }
+        AutoKeuze k;
+        k.aantalSpelers = aantal;
+        k.aantalPoules = poules;
+        const AutoPlan plan = planAutoCarryOver(k, 4, 20, {6, 6, 5, 3});
+        RandomGenerator rng;
+        const AutoResultaat r = buildAutoCarryOver(plan, true, true, 0, normaal, mp, spelers, uitslagen, t, 1, 2, rng);
+        std::vector<qint32> uit;
+        for (const AutoRij& rij : r.rijen)
+            uit.push_back(rij.nr.toInt());
+        uit.insert(uit.end(), {-1, r.N, r.P, r.S});
+        uit.insert(uit.end(), r.capaciteiten.begin(), r.capaciteiten.end());
+        QTEST(numbers(uit).replace("-1", "/"), "verwacht");
     }
 };
 

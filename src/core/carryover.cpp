@@ -328,24 +328,28 @@ std::vector<Kandidaat> rankPlacedPlayers(std::vector<Kandidaat> kandidaten, bool
     return kandidaten;
 }
 
-bool candidateAt(const Standings& s, int plaats, int poule, Kandidaat* out)
+bool bestCandidate(const Standings& s, int poule, const std::set<qint32>& overslaan, Kandidaat* out)
 {
+    int beste = -1;
     for (int r = 0; r < s.aantal() && r < int(s.positie.size()); ++r) {
-        if (s.positie[size_t(r)] != plaats)
+        if (overslaan.count(qint32(s.rijen[size_t(r)][KolNummer].wholePart())))
             continue;
-        const StandRij& rij = s.rijen[size_t(r)];
-        Kandidaat k;
-        k.nummer = qint32(rij[KolNummer].wholePart());
-        k.poule = poule;
-        k.matchpunten = rij[KolMatchPunten];
-        k.moyenne = rij[KolMoyenne];
-        k.serie = rij[KolHoogsteSerie];
-        k.procentCar = rij[KolProcentCar];
-        k.procentMoy = rij[KolProcentMoy];
-        *out = k;
-        return true;
+        if (beste < 0 || s.positie[size_t(r)] < s.positie[size_t(beste)])
+            beste = r;
     }
-    return false;
+    if (beste < 0)
+        return false;
+    const StandRij& rij = s.rijen[size_t(beste)];
+    Kandidaat k;
+    k.nummer = qint32(rij[KolNummer].wholePart());
+    k.poule = poule;
+    k.matchpunten = rij[KolMatchPunten];
+    k.moyenne = rij[KolMoyenne];
+    k.serie = rij[KolHoogsteSerie];
+    k.procentCar = rij[KolProcentCar];
+    k.procentMoy = rij[KolProcentMoy];
+    *out = k;
+    return true;
 }
 
 std::vector<qint32> selectByPlace(const std::vector<Standings>& normaal, const std::vector<Standings>& matchpunten,
@@ -354,40 +358,39 @@ std::vector<qint32> selectByPlace(const std::vector<Standings>& normaal, const s
 {
     std::vector<qint32> gekozen;
     const int R = int(normaal.size());
-    if (R <= 0 || N <= 0)
-        return gekozen;
-    std::set<qint32> niet = uitgesloten;
-    int rest = N;
-    bool rangschikkingNodig = false;
-    bool mpModus = false;
-    for (int k = 1;; ++k) {
-        if (hoogstePlaats > 0 && k > hoogstePlaats)
-            break;
-        std::vector<Kandidaat> kandidaten;
+    std::set<qint32> niet = uitgesloten;   // listed, or in the new round already
+    // One candidate per poule. A number that stands in two poules is offered
+    // by the first only, so nobody can go through twice at one place.
+    auto kandidatenVan = [&](bool mp) {
+        std::vector<Kandidaat> out;
+        std::set<qint32> aangeboden = niet;
         for (int i = 0; i < R; ++i) {
-            const bool mp = mpModus && size_t(i) < matchpunten.size();
-            const Standings& s = mp ? matchpunten[size_t(i)] : normaal[size_t(i)];
+            const Standings& s = mp && size_t(i) < matchpunten.size() ? matchpunten[size_t(i)] : normaal[size_t(i)];
             Kandidaat c;
-            if (candidateAt(s, k, i + 1, &c) && !niet.count(c.nummer))
-                kandidaten.push_back(c);
+            if (bestCandidate(s, i + 1, aangeboden, &c)) {
+                out.push_back(c);
+                aangeboden.insert(c.nummer);
+            }
         }
-        if (rangschikkingNodig) {
-            const auto ranked = rankPlacedPlayers(kandidaten, opMatchpunten, t);
-            for (int m = 0; m < rest && m < int(ranked.size()); ++m)
-                gekozen.push_back(ranked[size_t(m)].nummer);
+        return out;
+    };
+    int rest = N;
+    for (int k = 1; rest > 0 && (hoogstePlaats <= 0 || k <= hoogstePlaats); ++k) {
+        std::vector<Kandidaat> kandidaten = kandidatenVan(false);
+        if (kandidaten.empty())
             break;
+        if (int(kandidaten.size()) > rest) {
+            // Only part of this place goes through: its candidates are ranked,
+            // by the match-point standings when that criterion is chosen.
+            kandidaten = rankPlacedPlayers(kandidatenVan(opMatchpunten), opMatchpunten, t);
+            if (int(kandidaten.size()) > rest)
+                kandidaten.resize(size_t(rest));
         }
         for (const Kandidaat& c : kandidaten) {
             gekozen.push_back(c.nummer);
             niet.insert(c.nummer);
         }
-        rest -= R;
-        if (rest <= 0)
-            break;
-        if (rest < R) {
-            rangschikkingNodig = true;
-            mpModus = opMatchpunten;
-        }
+        rest -= int(kandidaten.size());
     }
     return gekozen;
 }
@@ -435,7 +438,10 @@ AutoResultaat buildAutoCarryOver(const AutoPlan& plan, bool opMatchpunten, bool 
     res.N = int(nummers.size());
     res.P = plan.P;
     res.S = plan.S;
-    if (res.N != plan.N) {
+    if (res.N == 0) {
+        res.P = 0;   // nobody to spread: no poules either
+        res.S = 0;
+    } else if (res.N != plan.N) {
         // Spread the players actually listed, not the number asked for.
         if (!vastAantalPoules)
             res.P = maxPerPoule >= 1 ? int(std::ceil(double(res.N) / maxPerPoule)) : 0;

@@ -136,15 +136,18 @@ bool strictlyBetter(const Kandidaat& a, const Kandidaat& b, bool opMatchpunten, 
 std::vector<Kandidaat> rankPlacedPlayers(std::vector<Kandidaat> kandidaten, bool opMatchpunten,
                                          const ToernooiRec& t);
 
-// The candidate at place k of a poule's standings, when it has one.
-bool candidateAt(const Standings& s, int plaats, int poule, Kandidaat* out);
+// A poule's candidate: its best placed player not in 'overslaan' (on equal
+// places the first row). False when every player of the poule is in it.
+bool bestCandidate(const Standings& s, int poule, const std::set<qint32>& overslaan, Kandidaat* out);
 
 // The players chosen by place, in the order they are listed. normaal[i] and
 // matchpunten[i] are the standings of poule i + 1 of the previous round.
-// Places are taken whole while at least R players remain to be chosen; the
-// place after that is ranked and only its best are taken. A player already
-// listed, or in 'uitgesloten', is passed over (at a ranked place the next
-// best of that place takes his turn).
+// At every place each poule offers its best player not yet listed; a place
+// is taken whole (in poule order) while at least that many players remain to
+// be chosen, until N are listed, no poule has anyone left, or the place after
+// hoogstePlaats (when above 0) is reached. The first place that cannot be
+// taken whole is ranked, from the match-point standings when opMatchpunten,
+// and only its best are taken. Players in 'uitgesloten' are never listed.
 std::vector<qint32> selectByPlace(const std::vector<Standings>& normaal, const std::vector<Standings>& matchpunten,
                                   int N, int hoogstePlaats, bool opMatchpunten, const ToernooiRec& t,
                                   const std::set<qint32>& uitgesloten = {});
@@ -187,8 +190,9 @@ struct AutoResultaat {
 };
 
 // Selection, values and random spread of "Toon resultaat" for a valid plan.
-// When fewer players can be listed than planned (a poule short of a place
-// taken whole, a player passed over), the spread is made over those listed.
+// When fewer players can be listed than planned (the last place ticked
+// reached, players already in the new round), the spread is made over those
+// listed; with nobody listed there are no poules.
 AutoResultaat buildAutoCarryOver(const AutoPlan& plan, bool opMatchpunten, bool vastAantalPoules,
                                  double maxPerPoule, const std::vector<Standings>& normaal,
                                  const std::vector<Standings>& matchpunten, const std::vector<SpelerRec>& spelers,
