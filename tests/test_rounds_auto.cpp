@@ -292,8 +292,10 @@ private slots:
     void print_data()
     {
         QTest::addColumn<int>("rijen");
-        QTest::newRow("49") << 49;
-        QTest::newRow("50") << 50;
+        QTest::addColumn<QSizeF>("papier");   // printable portrait area in twips
+        QTest::newRow("49") << 49 << QSizeF(11338, 16271);
+        QTest::newRow("50") << 50 << QSizeF(11338, 16271);
+        QTest::newRow("50 on Letter, margins of 3/4 inch") << 50 << QSizeF(10080, 13680);
     }
     void print()
     {
@@ -301,6 +303,8 @@ private slots:
         m_env->builder().setRound(2, 1);
         m_env->load();
         platform::ScopedRecordingPrinter prn;
+        QFETCH(QSizeF, papier);
+        prn.rec.portraitPage = papier;
         platform::ScriptedPrintDialog dlg;
         frmAutoKoppel w;
         for (int i = 1; i <= rijen; ++i)

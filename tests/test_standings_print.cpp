@@ -89,12 +89,16 @@ private slots:
         QTest::addColumn<int>("n");
         QTest::addColumn<int>("pages");
         QTest::addColumn<int>("onLast");
-        QTest::newRow("stand 28: header-only second page") << false << 28 << 2 << 0;
-        QTest::newRow("stand 29") << false << 29 << 2 << 1;
-        QTest::newRow("stand 57") << false << 57 << 3 << 1;
-        QTest::newRow("winners 49: header-only second page") << true << 49 << 2 << 0;
-        QTest::newRow("winners 50") << true << 50 << 2 << 1;
-        QTest::newRow("winners 99") << true << 99 << 3 << 1;
+        QTest::addColumn<QSizeF>("paper");   // printable portrait area in twips
+        const QSizeF a4(11338, 16271), letter(10080, 13680);   // Letter with margins of 3/4 inch
+        QTest::newRow("stand 28: header-only second page") << false << 28 << 2 << 0 << a4;
+        QTest::newRow("stand 29") << false << 29 << 2 << 1 << a4;
+        QTest::newRow("stand 57") << false << 57 << 3 << 1 << a4;
+        QTest::newRow("stand 57 on Letter") << false << 57 << 3 << 1 << letter;
+        QTest::newRow("winners 49: header-only second page") << true << 49 << 2 << 0 << a4;
+        QTest::newRow("winners 50") << true << 50 << 2 << 1 << a4;
+        QTest::newRow("winners 99") << true << 99 << 3 << 1 << a4;
+        QTest::newRow("winners 99 on Letter") << true << 99 << 3 << 1 << letter;
     }
 
     void pageBreaks()
@@ -103,9 +107,11 @@ private slots:
         QFETCH(int, n);
         QFETCH(int, pages);
         QFETCH(int, onLast);
+        QFETCH(QSizeF, paper);
         const int perSheet = winnaars ? 49 : 28;
         PrintRun run;
-        const RecordingPrinter& rec = run.pr.rec;
+        RecordingPrinter& rec = run.pr.rec;
+        rec.portraitPage = paper;
         QVERIFY(winnaars ? modStand::PrintWinnersLines(winners(n)) : modStand::PrintStandLines(rows(n), 2));
         QCOMPARE(rec.ofKind(PrintOp::NewPage).size(), pages - 1);
         QCOMPARE(rec.documentsEnded, 1);
@@ -126,7 +132,7 @@ private slots:
                  winnaars ? platform::OrientationPortrait : platform::OrientationLandscape);
         QCOMPARE(shown(run.msgs),
                  QStringList{winnaars ? "Gereed|i|Lijstje wordt uitgeprint" : "Gereed|i|Stand wordt uitgeprint"});
-        if (n <= perSheet)
+        if (n <= perSheet || paper != QSizeF(11338, 16271))
             return;
         if (winnaars) {
             // page 1 prints at 12 pt; later pages keep the page header's size

@@ -234,7 +234,7 @@ double RecordingPrinter::backendTextHeight(const FontState& f) const { return f.
 
 QSizeF RecordingPrinter::backendPageSize(int orientation) const
 {
-    return orientation == OrientationLandscape ? QSizeF(16271, 11338) : QSizeF(11338, 16271);
+    return orientation == OrientationLandscape ? portraitPage.transposed() : portraitPage;
 }
 
 void RecordingPrinter::backendBeginDoc() {}

@@ -194,10 +194,11 @@ struct PrintOp {
 // Back-end for tests: records every operation; deterministic metrics:
 // average character width = 10 twips per point (11 when bold), text width =
 // characters x average width, text height = 23 twips per point; the
-// printable page is 11338 x 16271 twips in portrait, swapped in landscape.
+// printable page is `portraitPage` in portrait, swapped in landscape.
 class RecordingPrinter final : public Printer {
 public:
     QList<PrintOp> ops;
+    QSizeF portraitPage{11338, 16271};   // A4 with narrow margins
     int documentsEnded = 0;
     int documentsKilled = 0;
 

@@ -10,6 +10,7 @@
 #include "platform/printer.h"
 #include "platform/printerror.h"
 #include "poules/frmZoek.h"
+#include "print/listrows.h"
 #include "print/pageheader.h"
 #include "print/printjob.h"
 #include "roundsui.h"
@@ -535,34 +536,26 @@ void frmAutoKoppel::PrintCarryOverResult()
                          Tab(90), "Poule"});
                 P.setFontBold(false);
             };
-            // 49 rows a page: where the font's own line height would run off the
-            // page, the rows are drawn closer together instead.
-            double rijTop = 0, rijHoogte = 0;
-            auto maatRijen = [&] {
-                rijTop = P.CurrentY();
-                const double h = P.TextHeight();
-                rijHoogte = std::min(h, (P.ScaleHeight() - rijTop - h) / 48.0);
-            };
+            constexpr int RijenPerPagina = 49;
             P.setFontSize(12);
             kopjes();
-            maatRijen();
+            print::RowGrid rij = print::RowGrid::fit(P, RijenPerPagina);
             for (TellerI = 1; TellerI <= qint32(rows.size()); ++TellerI) {
                 const core::AutoRij& r = rows[size_t(TellerI - 1)];
-                P.setCurrentX(0);
-                P.setCurrentY(rijTop + PrintRegel * rijHoogte);
+                rij.place(P, PrintRegel);
                 core::Fixed moy;
                 core::Fixed::parse(r.moy, &moy);
                 P.Print({Tab(8), r.nr, Tab(17), r.naam, Tab(44), r.vl, Tab(60 - core::DigitCount(qint64(r.car.toLongLong()))),
                          r.car, Tab(79 - core::DigitCount(moy)), r.moy,
                          Tab(100 - core::DigitCount(qint64(r.poule.toLongLong()))), r.poule});
                 ++PrintRegel;
-                if (PrintRegel > 48) {
+                if (PrintRegel >= RijenPerPagina) {
                     PrintRegel = 0;
                     ++PrintPagina;
                     P.NewPage();
                     PrintPageHeader(1, PrintTitel, PrintPagina);
                     kopjes();
-                    maatRijen();
+                    rij = print::RowGrid::fit(P, RijenPerPagina);
                 }
             }
             P.EndDoc();

@@ -4,6 +4,7 @@
 #include "modStand.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
+#include "print/listrows.h"
 #include "print/pageheader.h"
 #include "print/printjob.h"
 #include <cmath>
@@ -23,6 +24,9 @@ double NumberOfText(const QString& text)
 }
 
 namespace {
+
+constexpr int StandRowsPerPage = 28;
+constexpr int WinnersLinesPerPage = 49;
 
 int digitsOf(const QString& text)
 {
@@ -72,11 +76,13 @@ bool PrintStandLines(const QList<core::StandLine>& rijen, qint16 poule)
         // Two decimals put the decimal point of Moy and P.moy one column further right.
         const int moyTab = Toernooi.aantalDecimalen == 2 ? 89 : 88;
         const int pmoyTab = Toernooi.aantalDecimalen == 2 ? 109 : 108;
+        print::RowGrid rij = print::RowGrid::fit(P, StandRowsPerPage);
         int k = 0;
         for (const core::StandLine& r : rijen) {
             ++k;
             auto sub = [&r](int i) { return r.sub.value(i - 1); };
             auto at = [&](int column, int i) { return Tab(column - digitsOf(sub(i))); };
+            rij.place(P, PrintRegel);
             P.setFontSize(12);
             P.Print(QList<PrintItem>{Tab(9 - core::DigitCount(qint64(k))), r.text, Tab(13), sub(1), Tab(41), sub(2),
                                      at(57, 3), sub(3), at(64, 4), sub(4), at(72, 5), sub(5), at(81, 6), sub(6),
@@ -84,12 +90,13 @@ bool PrintStandLines(const QList<core::StandLine>& rijen, qint16 poule)
                                      at(121, 10), sub(10), at(133, 11), sub(11), at(146, 12), sub(12),
                                      at(151, 13), sub(13), at(156, 14), sub(14)});
             ++PrintRegel;
-            if (PrintRegel > 27) {
+            if (PrintRegel >= StandRowsPerPage) {
                 PrintRegel = 0;
                 ++PrintPagina;
                 P.NewPage();
                 PrintPageHeader(2, MeldingTekst, PrintPagina);
                 mp ? PrintStandHeaderMP() : PrintStandHeaderPnt();
+                rij = print::RowGrid::fit(P, StandRowsPerPage);
             }
         }
         P.EndDoc();
@@ -111,19 +118,22 @@ bool PrintWinnersLines(const QList<WinnerLine>& regels)
         PrintRegel = 0;
         P.setFontSize(12);
         printWinnersHeader();
+        print::RowGrid rij = print::RowGrid::fit(P, WinnersLinesPerPage);
         for (const WinnerLine& r : regels) {
             auto at = [&](int column, int i) { return Tab(column - digitsOf(r.value(i))); };
+            rij.place(P, PrintRegel);
             // Continuation pages keep the size the page header leaves behind.
             P.Print(QList<PrintItem>{Tab(7), r.value(0), Tab(17), r.value(1), Tab(44), r.value(2), at(58, 3),
                                      r.value(3), at(68, 4), r.value(4), at(77, 5), r.value(5), at(84, 6),
                                      r.value(6), at(96, 7), r.value(7), at(109, 8), r.value(8)});
             ++PrintRegel;
-            if (PrintRegel > 48) {
+            if (PrintRegel >= WinnersLinesPerPage) {
                 PrintRegel = 0;
                 ++PrintPagina;
                 P.NewPage();
                 PrintPageHeader(1, MeldingTekst, PrintPagina);
                 printWinnersHeader();
+                rij = print::RowGrid::fit(P, WinnersLinesPerPage);
             }
         }
         P.EndDoc();
