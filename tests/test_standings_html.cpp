@@ -8,7 +8,6 @@
 #include "standings/frmOpslaanHtml.h"
 #include "standings/modHtml.h"
 #include "standings/modStand.h"
-#include "standings/standlist.h"
 #include "support/standings_fixture.h"
 #include <QApplication>
 #include <QDir>
@@ -139,6 +138,8 @@ private slots:
         QCOMPARE(modHtml::HtmlTekstKleurCode + '|' + modHtml::HtmlAchtergrondKleurCode,
                  QStringLiteral("#00FFFF|#008080"));
         QCOMPARE(modHtml::HtmlTekstKleur, QColor(192, 255, 255));
+        k.Label1_Click(4);   // white letters keep their "#", unlike a white background
+        QCOMPARE(modHtml::HtmlTekstKleurCode + '|' + modHtml::HtmlTekstKleur.name(), QStringLiteral("#FFFFFF|#ffffff"));
     }
 
     void matchPointsAndEscaping()
@@ -158,9 +159,9 @@ private slots:
         QCOMPARE(l[27], QStringLiteral("<td align=left><font color = >Smit&lt;script&gt;, A&amp;B</td>"));
         // the sample's points heading follows the mode
         modStand::MatchpuntenModus = true;
-        QCOMPARE(frmHTML(nullptr).Label1(4)->text(), QStringLiteral("MP"));
+        QCOMPARE(frmHTML({}).Label1(4)->text(), QStringLiteral("MP"));
         modStand::MatchpuntenModus = false;
-        QCOMPARE(frmHTML(nullptr).Label1(4)->text(), QStringLiteral("Pnt"));
+        QCOMPARE(frmHTML({}).Label1(4)->text(), QStringLiteral("Pnt"));
     }
 
     void bytesAreCp1252WithCrLf()
@@ -178,9 +179,6 @@ private slots:
     void writeAndSaveFromExportWindow()
     {
         ScriptedMessages msgs;
-        QTreeWidget stand;
-        stand.setColumnCount(15);
-        modStand::FillReportList(&stand, input().rijen);
         QStringList scratchLines;
         frmHTML::setSaveDialogHook([&](QWidget* parent) {
             scratchLines = readFile(scratch()).split(QStringLiteral("\r\n"));
@@ -188,7 +186,7 @@ private slots:
             prepare(d, QStringLiteral("stand poule 2"));
             d.SaveHtmlPage();
         });
-        frmHTML dlg(&stand);
+        frmHTML dlg(input().rijen);
         modHtml::KleurKeuze = 2;   // white background (its code without "#"), olive letters
         frmKleur(&dlg).Label1_Click(4);
         modHtml::KleurKeuze = 1;

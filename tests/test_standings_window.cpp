@@ -2,6 +2,7 @@
 // zoom file, modes and the print key.
 #include "app/mdiHoofd.h"
 #include "app/modStootplanner.h"
+#include "standings/frmHTML.h"
 #include "standings/frmStand.h"
 #include "standings/menus.h"
 #include "standings/modStand.h"
@@ -280,6 +281,61 @@ private slots:
         QCOMPARE(run.pr.rec.findText(QStringLiteral("Vos"))->fontSize, 12.0);
         QCOMPARE(MeldingTekst, QStringLiteral("Stand in ronde  1 en in poule  3"));
         QCOMPARE(run.msgs.boxes.size(), 1);
+    }
+
+    void exportKey_data()
+    {
+        QTest::addColumn<int>("poule");   // shown when the key is pressed
+        QTest::addColumn<bool>("caroussel");
+        QTest::addColumn<QString>("namen");
+        QTest::newRow("carousel moves on while the export is open") << 2 << true << "Smit, G.|Bos, D.";
+        QTest::newRow("match points") << 3 << false << "Vos, S.|Mulder, T.";
+        QTest::newRow("empty list") << 4 << false << "";
+    }
+    void exportKey()
+    {
+        // The page carries the rows of the poule in its title, taken when the key was pressed.
+        QFETCH(int, poule);
+        QFETCH(bool, caroussel);
+        load();
+        ScriptedMessages msgs;
+        frmStand w;
+        if (caroussel) {
+            w.Combo3()->setCurrentIndex(3);
+            w.Command3_Click();
+            while (w.HuidigePoule != poule)
+                w.Timer1_Timer();
+        } else {
+            w.Combo1()->setCurrentIndex(poule - 1);
+            w.Combo1_Click();
+            w.Option1_Click(1);
+        }
+        QStringList page;
+        frmHTML::setSaveDialogHook([&](QWidget*) {
+            QFile f(frmHTML::ScratchPath());
+            page = f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()).split("\r\n") : QStringList();
+        });
+        QTimer::singleShot(0, &w, [&] {
+            frmHTML* d = w.findChild<frmHTML*>();
+            if (caroussel)
+                w.Timer1_Timer();   // the next poule comes on screen behind the export window
+            d->WriteStandingsHtml();
+            d->reject();
+        });
+        w.Toolbar1_ButtonClick(QStringLiteral("But04"));
+        frmHTML::setSaveDialogHook({});
+        const QString titel = QStringLiteral("Stand in Ronde  1 en in Poule  %1").arg(poule) +
+                              (caroussel ? "" : " op basis van MatchPunten");
+        QCOMPARE(modStand::StandHtmlTitel, titel);
+        QCOMPARE(page.value(5), "<td align=center colspan=10><font size=4 font color =><b>" + titel +
+                                    "</b></font></td>");
+        QStringList namen;
+        for (const QString& l : page)
+            if (l.startsWith(QLatin1String("<td align=left>")))
+                namen << l.section('>', 2).chopped(5);
+        QTEST(namen.join('|'), "namen");
+        QCOMPARE(page.size(), 25 + 16 * namen.size() + 5);
+        QCOMPARE(msgs.boxes.size(), 0);
     }
 
     void openedFromTheMainWindow()

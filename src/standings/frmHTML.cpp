@@ -7,7 +7,6 @@
 #include "modHtml.h"
 #include "modStand.h"
 #include "platform/msgbox.h"
-#include "standlist.h"
 
 #include <QDate>
 #include <QGridLayout>
@@ -16,7 +15,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <functional>
 
@@ -40,7 +38,7 @@ QString frmHTML::ScratchPath()
     return ProgrammaMap + core::ScratchPageName;
 }
 
-frmHTML::frmHTML(QTreeWidget* stand, QWidget* parent) : QDialog(parent), m_stand(stand)
+frmHTML::frmHTML(const QList<core::StandLine>& stand, QWidget* parent) : QDialog(parent), m_rijen(stand)
 {
     setObjectName(QStringLiteral("frmHTML"));
     setWindowTitle(QStringLiteral("Voorbeeld HTML-code"));
@@ -176,8 +174,7 @@ void frmHTML::WriteStandingsHtml()
     in.tekstKleurCode = modHtml::HtmlTekstKleurCode;
     in.achtergrondCode = modHtml::HtmlAchtergrondKleurCode;
     in.matchpunten = modStand::MatchpuntenModus;
-    if (m_stand)
-        in.rijen = modStand::ReportListLines(m_stand);
+    in.rijen = m_rijen;
     QSaveFile f(ScratchPath());
     if (!f.open(QIODevice::WriteOnly) || f.write(core::htmlPageBytes(in)) < 0 || !f.commit()) {
         platform::MsgBox(QStringLiteral("HTML-code kan niet worden aangemaakt!") + QStringLiteral("\r\n") +

@@ -3,18 +3,20 @@
 // letter and background colours, and writing the page of the standings
 // window's list.
 
+#include "core/standview.h"
 #include <QDialog>
-#include <QPointer>
+#include <QList>
+#include <functional>
 
 class QLabel;
 class QPushButton;
-class QTreeWidget;
 
 class frmHTML : public QDialog {
     Q_OBJECT
 public:
-    // `stand` is the standings window's list; its rows are read when the page is written.
-    explicit frmHTML(QTreeWidget* stand, QWidget* parent = nullptr);
+    // `stand`: the standings window's list as it stood when its export key was
+    // pressed, together with StandHtmlTitel; the carousel may move the list on meanwhile.
+    explicit frmHTML(const QList<core::StandLine>& stand, QWidget* parent = nullptr);
 
     void Form_Load();
     void Command1_Click();   // "Letterkleur"
@@ -36,7 +38,7 @@ public:
 
 private:
     void applyColours(bool letters);
-    QPointer<QTreeWidget> m_stand;
+    QList<core::StandLine> m_rijen;
     QLabel* m_sample[73] = {};
     QPushButton* m_letter = nullptr;
     QPushButton* m_back = nullptr;

@@ -477,7 +477,7 @@ void frmStand::Toolbar1_ButtonClick(const QString& key)
         if (!CheckTournamentFiles(FileToernooi | FileSpelers | FilePoules, this, CheckForm::Closing))
             return;
         modStand::StandHtmlTitel = core::standHtmlTitle(HuidigeRonde, HuidigePoule, modStand::MatchpuntenModus);
-        frmHTML dlg(m_list, this);
+        frmHTML dlg(StandLines(), this);
         dlg.exec();
     } else if (key == QLatin1String("But06")) {
         showHelp({QStringLiteral("U ziet hier de stand in de huidige ronde."),
