@@ -71,20 +71,24 @@ private slots:
         QTest::addColumn<int>("huidig");
         QTest::addColumn<bool>("automatisch");
         QTest::addColumn<bool>("hand");
+        QTest::addColumn<int>("kapot");         // records cut off the poules file
         QTest::addColumn<QString>("melding");   // empty: the window opens
         const QString eenRonde = "Voordat u spelers kunt doorkoppelen,\r\nmoet u een nieuwe ronde aanmaken !";
         const QString andere = "U kunt alleen vanuit de laatst aangemaakte ronde spelers doorkoppelen !\r\n"
                                "Kies Menu Rondebeheer > Ga naar andere ronde.";
-        QTest::newRow("auto: one round") << Random << 1 << 1 << false << false << eenRonde;
-        QTest::newRow("auto: done, before manual") << Random << 2 << 1 << true << true
+        QTest::newRow("auto: one round") << Random << 1 << 1 << false << false << 0 << eenRonde;
+        QTest::newRow("auto: done, before manual") << Random << 2 << 1 << true << true << 0
             << "U heeft al gebruik gemaakt van de mogelijkheid\r\nom spelers automatisch door te koppelen !";
-        QTest::newRow("auto: manual done") << Random << 2 << 1 << false << true
+        QTest::newRow("auto: manual done") << Random << 2 << 1 << false << true << 0
             << "U heeft al spelers handmatig doorgekoppeld !\r\nAutomatisch doorkoppelen is dan niet meer mogelijk !";
-        QTest::newRow("auto: other round") << Random << 2 << 1 << false << false << andere;
-        QTest::newRow("auto: opens") << Random << 2 << 2 << false << false << "";
-        QTest::newRow("manual: one round") << Koppelen << 1 << 1 << false << false << eenRonde;
-        QTest::newRow("manual: other round") << Koppelen << 2 << 1 << false << false << andere;
-        QTest::newRow("manual: opens after automatic") << Koppelen << 2 << 2 << true << false << "";
+        QTest::newRow("auto: other round") << Random << 2 << 1 << false << false << 0 << andere;
+        QTest::newRow("auto: opens") << Random << 2 << 2 << false << false << 0 << "";
+        // the newest round's record unreadable: refused, whatever the buffer held
+        QTest::newRow("auto: poules file damaged") << Random << 2 << 2 << false << false << 1
+            << MissingFileMessage(FilePoules, CheckForm::PouleChooser);
+        QTest::newRow("manual: one round") << Koppelen << 1 << 1 << false << false << 0 << eenRonde;
+        QTest::newRow("manual: other round") << Koppelen << 2 << 1 << false << false << 0 << andere;
+        QTest::newRow("manual: opens after automatic") << Koppelen << 2 << 2 << true << false << 0 << "";
     }
     void openFromMainWindow()
     {
@@ -93,6 +97,7 @@ private slots:
         QFETCH(int, huidig);
         QFETCH(bool, automatisch);
         QFETCH(bool, hand);
+        QFETCH(int, kapot);
         QFETCH(QString, melding);
         auto& b = m_env->builder();
         b.addPlayer(1, "Jansen", "P.", 1, 1, fx(1.0));
@@ -101,6 +106,7 @@ private slots:
         b.poules.back().handmatigGekoppeld = core::jaNee(hand);
         m_env->load();
         HuidigeRonde = qint16(huidig);
+        QVERIFY(QFile::resize(PadPoules(), QFileInfo(PadPoules()).size() - 8 * kapot));
         mdiHoofd* h = m_env->hoofd;
         QStringList anderen{"mnuRondebeheerNieuw", "mnuRondebeheerGanaar", Koppelen, Random};
         anderen.removeOne(item);
@@ -113,7 +119,8 @@ private slots:
         h->toggleMenuWindow(item);
         if (!melding.isEmpty()) {
             QVERIFY(!h->menuWindow(item));
-            QCOMPARE(shown(m_env->msgs, 0) + shown(m_env->msgs, 1), boxText("Let op!", platform::vbExclamation, melding) + "-");
+            const int icon = kapot ? platform::vbCritical : platform::vbExclamation;
+            QCOMPARE(shown(m_env->msgs, 0) + shown(m_env->msgs, 1), boxText("Let op!", icon, melding) + "-");
             QCOMPARE(state(), QStringLiteral("0 111"));
             return;
         }
@@ -274,6 +281,13 @@ private slots:
         }
         QCOMPARE(storedPoule(2), (PouleRec{2, 2, -1, 0}));
         QCOMPARE(AantalPoules, qint16(2));
+        Poule = PouleRec{2, 2, 0, 0};   // the flag is read from the file, not from the buffer
+        h->toggleMenuWindow(Random);   // no second automatic carry-over; the manual one stays
+        QVERIFY(!h->menuWindow(Random));
+        QCOMPARE(shown(m_env->msgs, 1), boxText("Let op!", platform::vbExclamation, "U heeft al gebruik gemaakt van "
+                                                "de mogelijkheid\r\nom spelers automatisch door te koppelen !"));
+        h->toggleMenuWindow(Koppelen);
+        QVERIFY(h->menuWindow(Koppelen));
     }
 
     void emptyListOnlyBeeps()

@@ -50,7 +50,12 @@ QWidget* OpenAutoKoppel()
 {
     if (refuseFirstRound())
         return nullptr;
-    ReadPoule(Toernooi.laatsteRonde);
+    // Without the newest round's record the buffer still holds another round's
+    // flags; the file is damaged, and closing the tournament is left to the user.
+    if (!ReadPoule(Toernooi.laatsteRonde)) {
+        platform::MsgBox(MissingFileMessage(FilePoules, CheckForm::PouleChooser), platform::vbCritical, MeldingTitel);
+        return nullptr;
+    }
     if (core::isJa(Poule.automatischGekoppeld)) {
         refuse(QStringLiteral("U heeft al gebruik gemaakt van de mogelijkheid"),
                QStringLiteral("om spelers automatisch door te koppelen !"));
