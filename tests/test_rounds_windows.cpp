@@ -66,23 +66,27 @@ private slots:
         QCOMPARE(shown(m_env->msgs, 0), boxText("Gereed", platform::vbInformation,
                                          "Nieuwe ronde aangemaakt !\r\nU bevindt zich nu in ronde  4"));
         QCOMPARE(d.result(), int(QDialog::Accepted));
+        frmNieuweRonde(m_env->hoofd).CreateNextRound();   // a second one right after, still without players
+        QCOMPARE(shown(m_env->msgs, 1), boxText("Gereed", platform::vbInformation,
+                                         "Nieuwe ronde aangemaakt !\r\nU bevindt zich nu in ronde  5"));
         QFile poules(PadPoules());   // eight bytes a record, the record number is the round
         QVERIFY(poules.open(QIODevice::ReadOnly));
-        QCOMPARE(poules.readAll().toHex().mid(32), QByteArray("0300020000000000" "0400010000000000"));
+        QCOMPARE(poules.readAll().toHex().mid(32),
+                 QByteArray("0300020000000000" "0400010000000000" "0500010000000000"));
         const auto t = core::readToernooi(PadToernooi());
-        QCOMPARE(t->laatsteRonde, qint16(4));
+        QCOMPARE(t->laatsteRonde, qint16(5));
         QCOMPARE(t->subtitel, QStringLiteral("Najaar"));   // the other settings as stored
         QCOMPARE(QStringLiteral("%1 %2 %3").arg(Toernooi.laatsteRonde).arg(HuidigeRonde).arg(AantalPoules),
-                 QStringLiteral("4 4 1"));
-        QCOMPARE(m_env->hoofd->StatusBar1()->panelText(4), QStringLiteral("U bent in toernooironde:  4"));
+                 QStringLiteral("5 5 1"));
+        QCOMPARE(m_env->hoofd->StatusBar1()->panelText(4), QStringLiteral("U bent in toernooironde:  5"));
         frmNieuweRonde c;   // Cancel writes nothing
         c.Command2()->click();
-        QCOMPARE(core::RecordFile<PouleRec>::count(PadPoules()), 4);
+        QCOMPARE(core::RecordFile<PouleRec>::count(PadPoules()), 5);
         QVERIFY(QFile::remove(PadPoules()));   // neither does a missing poules file
         frmNieuweRonde m;
         m.CreateNextRound();
-        QCOMPARE(m_env->msgs.boxes.value(1).prompt, MissingFileMessage(FilePoules, CheckForm::Closing));
-        QCOMPARE(core::readToernooi(PadToernooi())->laatsteRonde, qint16(4));
+        QCOMPARE(m_env->msgs.boxes.value(2).prompt, MissingFileMessage(FilePoules, CheckForm::Closing));
+        QCOMPARE(core::readToernooi(PadToernooi())->laatsteRonde, qint16(5));
         QVERIFY(!QFile::exists(PadPoules()));
     }
 
@@ -93,6 +97,11 @@ private slots:
         b.setRound(1, 4);
         b.setRound(2, 2);
         m_env->load();
+        frmGaNaarRonde c;   // Cancel with a round chosen changes nothing
+        c.Combo1()->setCurrentIndex(0);
+        c.Command2()->click();
+        QCOMPARE(c.result(), int(QDialog::Rejected));
+        QCOMPARE(HuidigeRonde, qint16(2));
         frmGaNaarRonde d;
         d.show();
         QCOMPARE(d.Label2()->text() + ' ' + comboText(d.Combo1()), QStringLiteral("2  1| 2#-1"));
@@ -177,6 +186,35 @@ private slots:
         checkRow(w.ListView1(), "00007");
         w.CarryOverChecked();
         QCOMPARE(recText(storedPlayers().back()), QStringLiteral("7|Smit|G.|2|1|34|14567|0|0"));
+    }
+
+    void manualFromLaterRound_data()
+    {
+        QTest::addColumn<int>("decimalen");
+        QTest::addColumn<QString>("nieuw");
+        QTest::newRow("2 decimals") << 2 << "1.50 1.23";
+        QTest::newRow("3 decimals") << 3 << "1.500 1.234";
+    }
+    void manualFromLaterRound()
+    {
+        // From round 2 on, "Moy oud" is the stored moyenne as it stands; "Moy nieuw" is truncated.
+        QFETCH(int, decimalen);
+        auto& b = m_env->builder();
+        b.toernooi.aantalDecimalen = qint16(decimalen);
+        b.toernooi.aanpassenPerRonde = core::Nee;
+        b.addPlayer(1, "Jansen", "P.", 2, 1, fx(1.2345), 29).aangepastTeMakenCar = 40;
+        b.addPlayer(2, "Bakker", "K.", 2, 1, fx(1.5));
+        b.setRound(3, 1);
+        m_env->load();
+        frmDoorkoppelen w;
+        QCOMPARE(w.findChild<QGroupBox*>("Frame1")->title(), QStringLiteral(" Spelers en poules uit ronde   2"));
+        QCOMPARE(row(w.ListView1(), 0) + ' ' + row(w.ListView1(), 1),
+                 QStringLiteral("00002|Bakker|K.|35|1.5 00001|Jansen|P.|29|1.2345"));
+        checkRow(w.ListView1(), "00001");
+        checkRow(w.ListView1(), "00002");
+        w.CarryOverChecked();
+        QTEST(joined(w.ListView2(), 4), "nieuw");
+        QCOMPARE(recText(storedPlayers().back()), QStringLiteral("1|Jansen|P.|3|1|40|12345|0|0"));
     }
 
     void manualNothingChecked()
