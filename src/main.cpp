@@ -1,6 +1,7 @@
 // Stootplanner: organiser of carom-billiards club tournaments.
 #include "app/mdiHoofd.h"
 #include "app/shell.h"
+#include "composition.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -16,6 +17,6 @@ int main(int argc, char** argv)
     QTranslator qtDutch;
     if (qtDutch.load(QStringLiteral("qtbase_nl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtDutch);
-    std::unique_ptr<mdiHoofd> hoofd(modStootplanner::StartUp());
+    std::unique_ptr<mdiHoofd> hoofd(modStootplanner::StartUp(composition::RegisterMenus));
     return app.exec();
 }

@@ -1,7 +1,7 @@
 // The help data file: record layout, keyword index, word search, marking,
 // the contents tree, and the shipped help file and alarm sound.
 #include "core/helpfile.h"
-#include "help/modHelp.h"
+#include "platform/programfolder.h"
 #include "support/core/bytes_text.h"
 #include "support/help_fixture.h"
 
@@ -135,7 +135,7 @@ private slots:
     {
         QTemporaryDir home;
         qputenv("STOOTPLANNER_HOME", home.path().toLocal8Bit());
-        modHelp::InstallShippedFiles();
+        platform::installShippedFiles();
         const QString path = home.filePath("StootplannerHelp.hlp");
         const QByteArray shipped = readAll(":/shipped/StootplannerHelp.hlp");
         QVERIFY(shipped.size() >= 35 * HelpRec::Length);
@@ -146,7 +146,7 @@ private slots:
         QVERIFY(w.open(QIODevice::WriteOnly | QIODevice::Truncate));
         w.write("eigen");
         w.close();
-        modHelp::InstallShippedFiles();
+        platform::installShippedFiles();
         QCOMPARE(readAll(path), QByteArray("eigen"));
         qunsetenv("STOOTPLANNER_HOME");
     }

@@ -2,6 +2,7 @@
 // window's Help and Klok items.
 #include "app/mdiHoofd.h"
 #include "app/modStootplanner.h"
+#include "composition.h"
 #include "help/frmHelpAlgemeen.h"
 #include "help/frmKlok.h"
 #include "help/modHelp.h"
@@ -343,6 +344,7 @@ private slots:
     {
         ToernooiGeladen = false;
         mdiHoofd hoofd;
+        composition::RegisterMenus(hoofd);
         QAction* help = hoofd.menuItem("mnuHelpAlgemeen");
         QAction* klok = hoofd.menuItem("mnuDiversenKlok");
         QVERIFY(hoofd.topMenu("mnuHelp")->actions().contains(help));

@@ -259,7 +259,7 @@ private slots:
         QTemporaryDir prog;
         ProgrammaMap = prog.path() + QLatin1Char('/');
         platform::ScriptedMessages msgs;
-        mdiHoofd h(nullptr, false);
+        mdiHoofd h;
         registerStandingsMenus(h);
         registerOverviewsMenus(h);
         h.show();

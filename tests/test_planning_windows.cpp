@@ -487,7 +487,7 @@ private slots:
     void menuOpensGridAndClosesIt()
     {
         loadTournament(*fx, 2);
-        mdiHoofd hoofd(nullptr, false);
+        mdiHoofd hoofd;
         registerPlanningMenus(hoofd);
         const QString item = QStringLiteral("mnuPlanningBestaand");
         hoofd.toggleMenuWindow(item);   // no planning file yet: a message, nothing opens

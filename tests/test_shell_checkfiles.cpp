@@ -64,7 +64,7 @@ private slots:
         QFETCH(bool, closes);
         QVERIFY(testsupport::ShellTournament::remove(missing));
         const QString map = ToernooiMap, bestand = BestandToernooi;
-        mdiHoofd hoofd(nullptr, false);
+        mdiHoofd hoofd;
         hoofd.show();
         QPointer<QWidget> caller = new QWidget;
         hoofd.showChild(caller);

@@ -134,7 +134,7 @@ private slots:
         QFETCH(int, groep);
         QFETCH(QStringList, keysOff);
         QFETCH(QString, ownMenu);
-        mdiHoofd h(nullptr, false);
+        mdiHoofd h;
         registerItems(h);
         for (bool bezig : {true, false}) {
             SetMenusBusy(groep, bezig);
@@ -193,7 +193,7 @@ private slots:
         QFETCH(QStringList, states);
         QFETCH(QString, whileOpening);
         QFETCH(QString, prompt);
-        mdiHoofd h(nullptr, false);
+        mdiHoofd h;
         registerItems(h);
         h.show();
         platform::ScriptedMessages msgs;
@@ -232,7 +232,7 @@ private slots:
     // closing form of the file checks ends the run.
     void childKeepsMainWindowOpen()
     {
-        mdiHoofd h(nullptr, false);
+        mdiHoofd h;
         registerItems(h);
         h.show();
         h.menuItem(Items[0])->trigger();
@@ -249,7 +249,7 @@ private slots:
 
     void keysAndPlaces()
     {
-        mdiHoofd h(nullptr, false);
+        mdiHoofd h;
         registerItems(h);
         // A key shows a picture with its caption under it, also when its window brings none.
         QCOMPARE(h.toolbar()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
@@ -263,7 +263,7 @@ private slots:
     void noTournamentDisablesItems()
     {
         ToernooiGeladen = false;
-        mdiHoofd h(nullptr, false);
+        mdiHoofd h;
         registerItems(h);
         int opens = 0;
         h.registerMenuAction({.item = "mnuBestandOpen", .caption = "Open toernooi", .run = [&] { ++opens; },

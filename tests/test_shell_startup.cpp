@@ -1,6 +1,7 @@
 // Program start, the start dialog, opening a tournament and the shut-down.
 #include "app/frmStart.h"
 #include "app/mdiHoofd.h"
+#include "composition.h"
 #include "core/tournamentbuilder.h"
 #include "core/tournamentfiles.h"
 #include "platform/msgbox.h"
@@ -42,7 +43,7 @@ class TestShellStartup : public QObject {
                 (button == 1 ? dlg->Command1() : dlg->Command2())->click();
             }
         });
-        m_hoofd.reset(StartUp());
+        m_hoofd.reset(StartUp(composition::RegisterMenus));
         return shown;
     }
 

@@ -343,7 +343,7 @@ private slots:
         load();
         QVERIFY(QFile::remove(PadUitslag()));
         ScriptedMessages msgs;
-        mdiHoofd h(nullptr, false);
+        mdiHoofd h;
         registerStandingsMenus(h);
         h.resize(1400, 900);
         h.show();

@@ -22,39 +22,6 @@
 #include <QSet>
 #include <QToolBar>
 
-#if __has_include("tournament/menus.h")
-#include "tournament/menus.h"
-#define HAVE_TOURNAMENT_MENUS 1
-#endif
-#if __has_include("poules/menus.h")
-#include "poules/menus.h"
-#define HAVE_POULES_MENUS 1
-#endif
-#if __has_include("results/menus.h")
-#include "results/menus.h"
-#define HAVE_RESULTS_MENUS 1
-#endif
-#if __has_include("standings/menus.h")
-#include "standings/menus.h"
-#define HAVE_STANDINGS_MENUS 1
-#endif
-#if __has_include("rounds/menus.h")
-#include "rounds/menus.h"
-#define HAVE_ROUNDS_MENUS 1
-#endif
-#if __has_include("overviews/menus.h")
-#include "overviews/menus.h"
-#define HAVE_OVERVIEWS_MENUS 1
-#endif
-#if __has_include("planning/menus.h")
-#include "planning/menus.h"
-#define HAVE_PLANNING_MENUS 1
-#endif
-#if __has_include("help/menus.h")
-#include "help/menus.h"
-#define HAVE_HELP_MENUS 1
-#endif
-
 using namespace modStootplanner;
 
 namespace {
@@ -142,7 +109,7 @@ struct mdiHoofd::Entry {
 
 // ----------------------------------------------------------- main window
 
-mdiHoofd::mdiHoofd(QWidget* parent, bool registerSubsystems) : QMainWindow(parent)
+mdiHoofd::mdiHoofd(QWidget* parent) : QMainWindow(parent)
 {
     s_instance = this;
     setObjectName(QStringLiteral("mdiHoofd"));
@@ -177,40 +144,9 @@ mdiHoofd::mdiHoofd(QWidget* parent, bool registerSubsystems) : QMainWindow(paren
     setStatusBar(m_statusBar);
     m_statusBar->setPanelText(3, core::dateText(QDate::currentDate()));
 
-    if (registerSubsystems)
-        registerSubsystemMenus();
-
     loadClubLogo();
     refreshClubTitle();
     refreshTournamentState();
-}
-
-void mdiHoofd::registerSubsystemMenus()
-{
-#ifdef HAVE_TOURNAMENT_MENUS
-    registerTournamentMenus(*this);
-#endif
-#ifdef HAVE_POULES_MENUS
-    registerPoulesMenus(*this);
-#endif
-#ifdef HAVE_RESULTS_MENUS
-    registerResultsMenus(*this);
-#endif
-#ifdef HAVE_ROUNDS_MENUS
-    registerRoundsMenus(*this);
-#endif
-#ifdef HAVE_STANDINGS_MENUS
-    registerStandingsMenus(*this);
-#endif
-#ifdef HAVE_OVERVIEWS_MENUS
-    registerOverviewsMenus(*this);
-#endif
-#ifdef HAVE_PLANNING_MENUS
-    registerPlanningMenus(*this);
-#endif
-#ifdef HAVE_HELP_MENUS
-    registerHelpMenus(*this);
-#endif
 }
 
 mdiHoofd::~mdiHoofd()

@@ -11,11 +11,15 @@
 // choice, and undoing everything when the window is unloaded (closed or
 // destroyed in whatever way).
 //
-// Each folder registers its items in a function
+// The main window knows no part of the program by name. Each folder offers
+// its items in a function
 //     void register<Folder>Menus(mdiHoofd& hoofd);
-// declared in src/<folder>/menus.h (Folder = Tournament, Poules, Results,
-// Standings, Rounds, Overviews, Planning, Help); the main window calls the
-// ones that exist. Example (src/standings/menus.h / menus.cpp):
+// declared in src/<folder>/menus.h, and the composition root
+// (src/composition.cpp, composition::RegisterMenus) is the one place that
+// calls them; main() hands it to StartUp. A test registers the whole program
+// the same way, or only its own windows. So src/app/ includes nothing of the
+// folders above it (the files the program ships are installed by the
+// platform layer). Example (src/standings/menus.cpp):
 //
 //     void registerStandingsMenus(mdiHoofd& hoofd) {
 //         hoofd.registerMenuWindow({
@@ -119,9 +123,9 @@ public:
         bool onlyWithoutTournament = false;
     };
 
-    // registerSubsystems: let every folder's register<Folder>Menus add its
-    // items (off only in tests that register their own windows).
-    explicit mdiHoofd(QWidget* parent = nullptr, bool registerSubsystems = true);
+    // A main window without items of its own beyond Bestand > Open and
+    // Afsluiten; the parts of the program register theirs afterwards.
+    explicit mdiHoofd(QWidget* parent = nullptr);
     ~mdiHoofd() override;
 
     // The one main window of the run, or nullptr.
@@ -181,7 +185,6 @@ protected:
 private:
     struct Entry;
     void buildMenus();
-    void registerSubsystemMenus();
     void buildToolbar();
     QMenu* menuFor(const QString& menu, int group, const QString& item);
     QAction* itemFor(const QString& name, const QString& caption, QMenu* menu);

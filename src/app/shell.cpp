@@ -4,7 +4,6 @@
 #include "app/frmStart.h"
 #include "app/mdiHoofd.h"
 #include "app/modStootplanner.h"
-#include "help/modHelp.h"
 #include "core/format.h"
 #include "core/recordfile.h"
 #include "core/tournamentfiles.h"
@@ -168,17 +167,19 @@ bool OpenTournament(const QString& settingsPath, bool meldFouten)
     return true;
 }
 
-mdiHoofd* StartUp()
+mdiHoofd* StartUp(const std::function<void(mdiHoofd&)>& registerMenus)
 {
     ProgrammaMap = platform::programFolder();
     // The help data file and the alarm sound ship inside the program.
-    modHelp::InstallShippedFiles();
+    platform::installShippedFiles();
     MeldingTitel = QStringLiteral("Let op!");
     HuidigeRonde = 1;
     Clubnaam = core::readOrCreateClubnaam(ProgrammaMap + core::ClubnaamFileName);
     ClubTitel = Clubnaam;
 
     auto* hoofd = new mdiHoofd;
+    if (registerMenus)
+        registerMenus(*hoofd);
     hoofd->showMaximized();
     frmStart start(hoofd);
     start.exec();

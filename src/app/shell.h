@@ -2,6 +2,7 @@
 // Shared routines of the application shell that act on the main window.
 
 #include <QString>
+#include <functional>
 
 class QWidget;
 class QLineEdit;
@@ -61,10 +62,11 @@ void ShowHelp();
 // box titled "Fout !") unless meldFouten is false, and returns false.
 bool OpenTournament(const QString& settingsPath, bool meldFouten = true);
 
-// The program start: program folder, message title, round 1, club name
-// (file created when missing), the main window and then the start dialog
-// (modal). Returns the main window, shown; main() then runs the event loop.
-mdiHoofd* StartUp();
+// The program start: program folder and its shipped files, message title,
+// round 1, club name (file created when missing), the main window with the
+// items that registerMenus gives it, and then the start dialog (modal).
+// Returns the main window, shown; main() then runs the event loop.
+mdiHoofd* StartUp(const std::function<void(mdiHoofd&)>& registerMenus);
 
 // The closing form's ending: unloads `caller` (may be null), then the main
 // window, whose shut-down runs as usual; the program ends.

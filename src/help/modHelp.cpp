@@ -5,7 +5,6 @@
 
 #include "app/modStootplanner.h"
 #include "platform/msgbox.h"
-#include "platform/programfolder.h"
 #include "print/printjob.h"
 
 #include <QtGlobal>
@@ -93,14 +92,3 @@ QIcon ToolIcon(const QString& key)
 }
 
 }  // namespace modHelp
-
-// Resources of a static library are only linked in when initialised by name.
-static void initShippedResources() { Q_INIT_RESOURCE(shipped); }
-
-void modHelp::InstallShippedFiles()
-{
-    initShippedResources();
-    platform::installShippedFile(QStringLiteral(":/shipped/StootplannerHelp.hlp"),
-                                 QLatin1String(core::HelpFileName));
-    platform::installShippedFile(QStringLiteral(":/shipped/ringin.wav"), QStringLiteral("ringin.wav"));
-}

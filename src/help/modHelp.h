@@ -30,10 +30,6 @@ bool CheckHelpFileBeforeOpening();
 // in a critical box titled "Error".
 void ShowErrorReport(int number, const QString& description, const QString& source, const QString& formLabel);
 
-// Copies the shipped help file and alarm sound into the program folder when
-// they are missing there. Called once at start-up.
-void InstallShippedFiles();
-
 // Converts twips to pixels (15 twips a pixel).
 using platform::Px;
 

@@ -1,5 +1,7 @@
 #include "programfolder.h"
 
+#include "core/helpfile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,3 +50,14 @@ bool installShippedFile(const QString& resourcePath, const QString& fileName)
 }
 
 }  // namespace platform
+
+// Resources of a static library are only linked in when initialised by name,
+// outside any namespace.
+static void initShippedResources() { Q_INIT_RESOURCE(shipped); }
+
+void platform::installShippedFiles()
+{
+    initShippedResources();
+    installShippedFile(QStringLiteral(":/shipped/StootplannerHelp.hlp"), QLatin1String(core::HelpFileName));
+    installShippedFile(QStringLiteral(":/shipped/ringin.wav"), QStringLiteral("ringin.wav"));
+}

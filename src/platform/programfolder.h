@@ -14,4 +14,8 @@ QString programFolder();
 // when the file is present afterwards. An existing file is never replaced.
 bool installShippedFile(const QString& resourcePath, const QString& fileName);
 
+// Installs every file the program ships that is missing in the program
+// folder: the help data file and the alarm sound. Called once at start-up.
+void installShippedFiles();
+
 }  // namespace platform

@@ -1,4 +1,5 @@
 #include "rounds_fixture.h"
+#include "composition.h"
 #include "core/recordfile.h"
 
 namespace testsupport::roundsenv {
@@ -8,6 +9,7 @@ RoundsEnv::RoundsEnv()
     QLocale::setDefault(QLocale::c());
     modStootplanner::ProgrammaMap = prog.path() + QLatin1Char('/');
     hoofd = new mdiHoofd;
+    composition::RegisterMenus(*hoofd);
 }
 
 void buildRound1(core::TournamentBuilder& b, const std::vector<int>& sizes)
