@@ -1,18 +1,18 @@
-// The print-outs of the cross table window: the table on landscape sheets of
-// at most 30 x 30 players, and the portrait list of games still to play.
-#include "frmMatrix.h"
+// The print-outs of the cross table: the table on landscape sheets of at most
+// 30 x 30 players, and the portrait list of games still to play.
+#include "PrintMatrix.h"
+#include "app/cLogo.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
 #include "core/format.h"
 #include "core/recordfile.h"
 #include "core/tournamentfiles.h"
+#include "platform/formgeometry.h"
 #include "platform/msgbox.h"
 #include "platform/picturebox.h"
 #include "platform/printer.h"
 #include "print/pageheader.h"
 #include "print/printjob.h"
-
-#include <QLabel>
 
 using namespace modStootplanner;
 using platform::LineShape;
@@ -32,12 +32,45 @@ void legendRow(platform::Printer& P, double y1, double y2, quint32 kleur, const 
     P.Print({woord});
 }
 
+QColor cellColour(int code)
+{
+    switch (code) {
+    case 1:
+        return platform::vbColor(core::KleurWinst);
+    case 2:
+        return platform::vbColor(core::KleurRemise);
+    default:
+        return platform::vbColor(core::KleurVerlies);
+    }
+}
+
 } // namespace
 
-void frmMatrix::PrintMatrix()
+namespace overviews {
+
+QFont MatrixNameFont()
 {
-    print::RunPrint(QStringLiteral("frmMatrix, matrix"), [this] {
-        const int n = AantalInMatrix;
+    QFont f(QStringLiteral("Arial Narrow"));
+    f.setPointSizeF(8.25);
+    f.setStretch(QFont::SemiCondensed);
+    return f;
+}
+
+void DrawColumnName(platform::PictureBox* kop, const QString& naam)
+{
+    kop->setFont(MatrixNameFont());
+    kop->setBackColor(Qt::white);
+    cLogo logo;
+    logo.setDrawingObject(kop);
+    logo.setCaption(naam);
+    logo.Draw(2);
+}
+
+bool PrintMatrix(const MatrixPrint& matrix)
+{
+    const int n = int(matrix.entries.size());
+    bool printed = false;
+    print::RunPrint(QStringLiteral("frmMatrix, matrix"), [&] {
         const int p = core::matrixSheetCount(n);
         if (p > 1) {
             MeldingAntwoord = qint16(platform::MsgBox(core::matrixSheetQuestion(p),
@@ -50,6 +83,14 @@ void frmMatrix::PrintMatrix()
         P.setOrientation(platform::OrientationLandscape);
         P.setFontName(QStringLiteral("Arial Narrow"));
         const bool punten = core::isJa(Toernooi.puntenInMatrix);
+        // The column names as the window writes them, printed as pictures.
+        std::vector<QImage> koppen;
+        for (const core::MatrixEntry& e : matrix.entries) {
+            platform::PictureBox kop;
+            kop.resize(platform::Px(core::MatrixCelTwips), platform::Px(1800));
+            DrawColumnName(&kop, e.text);
+            koppen.push_back(kop.Image());
+        }
 
         for (int r = 1; r <= p; ++r) {
             for (int c = 1; c <= p; ++c) {
@@ -89,23 +130,22 @@ void frmMatrix::PrintMatrix()
                 P.setFontBold(true);
                 P.setCurrentX(600);
                 P.setCurrentY(1500);
-                P.Print({Tab(5), QStringLiteral("Matrix in poule ") + core::signedNum(HuidigePoule)});
+                P.Print({Tab(5), QStringLiteral("Matrix in poule ") + core::signedNum(matrix.poule)});
                 P.setCurrentX(600);
                 P.setCurrentY(1850);
                 P.Print({Tab(5), QStringLiteral("Naam"), Tab(32), QStringLiteral("Car")});
 
                 P.setFontBold(false);
                 for (int k = rows.first, t = 1; k <= rows.last; ++k, ++t) {
-                    const QString naam = Label2(k) ? Label2(k)->text() : QString();
-                    const QString car = Label6(k) ? Label6(k)->text() : QString();
+                    const qint16 car = k <= int(matrix.targets.size()) ? matrix.targets[size_t(k - 1)] : 0;
                     P.setCurrentX(600);
                     P.setCurrentY(t * 275 + 1855);
-                    P.Print({Tab(5), naam, Tab(36 - core::DigitCount(qint64(car.toInt()))), car});
+                    P.Print({Tab(5), matrix.entries[size_t(k - 1)].text, Tab(36 - core::DigitCount(qint64(car))),
+                             QString::number(car)});
                 }
 
                 for (int k = cols.first, u = 1; k <= cols.last; ++k, ++u)
-                    if (platform::PictureBox* kop = Picture4(k))
-                        P.PaintPicture(kop->Image(), u * 400 + 3000, 500);
+                    P.PaintPicture(koppen[size_t(k - 1)], u * 400 + 3000, 500);
 
                 for (int i = rows.first, t = 1; i <= rows.last; ++i, ++t) {
                     for (int j = cols.first, u = 1; j <= cols.last; ++j, ++u) {
@@ -115,14 +155,15 @@ void frmMatrix::PrintMatrix()
                             P.Line(x1, y1, x1 + 400, y1 + 275, Zwart, LineShape::FilledBox);
                             continue;
                         }
-                        const Cell cel = Label3((i - 1) * n + j);
+                        const size_t at = size_t(i - 1) * size_t(n) + size_t(j - 1);
+                        const core::MatrixCell cel = at < matrix.cells.size() ? matrix.cells[at] : core::MatrixCell{};
                         if (cel.code >= 1 && cel.code <= 3) {
                             P.Line(x1, y1, x1 + 400, y1 + 275, Zwart, LineShape::Box);
-                            P.Line(x1 + 5, y1 + 5, x1 + 395, y1 + 270, CellColour(cel.code), LineShape::FilledBox);
-                            if (punten && !cel.Caption.isEmpty()) {
+                            P.Line(x1 + 5, y1 + 5, x1 + 395, y1 + 270, cellColour(cel.code), LineShape::FilledBox);
+                            if (punten && cel.hasPoints) {
                                 P.setCurrentY(y1 + 10);
-                                P.setCurrentX(x1 + core::matrixPointsOffset(cel.Caption.toInt()));
-                                P.Print({cel.Caption});
+                                P.setCurrentX(x1 + core::matrixPointsOffset(cel.punten));
+                                P.Print({cel.text()});
                             }
                         } else {
                             P.Line(x1, y1, x1 + 400, y1 + 275, Zwart, LineShape::Box);
@@ -136,13 +177,16 @@ void frmMatrix::PrintMatrix()
                     P.NewPage();
             }
         }
+        printed = true;
         platform::MsgBox(QStringLiteral("Matrix wordt uitgeprint"), platform::vbInformation, QStringLiteral("Gereed"));
     });
+    return printed;
 }
 
-void frmMatrix::PrintStillToPlay()
+bool PrintStillToPlay(qint16 poule, const std::vector<core::MatrixEntry>& entries)
 {
-    print::RunPrint(QStringLiteral("frmMatrix, lijstje"), [this] {
+    bool printed = false;
+    print::RunPrint(QStringLiteral("frmMatrix, lijstje"), [&] {
         if (!FileExists(PadSpelers())) {
             platform::MsgBox(MissingFileMessage(FileSpelers, CheckForm::Closing), platform::vbCritical, MeldingTitel);
             return;
@@ -151,7 +195,7 @@ void frmMatrix::PrintStillToPlay()
         std::vector<core::UitslagRec> uitslagen;
         if (metUitslagen)
             uitslagen = core::RecordFile<core::UitslagRec>::readAll(PadUitslag());
-        const auto open = core::stillToPlay(m_entries, metUitslagen ? &uitslagen : nullptr, HuidigePoule, HuidigeRonde);
+        const auto open = core::stillToPlay(entries, metUitslagen ? &uitslagen : nullptr, poule, HuidigeRonde);
 
         platform::ShowPrintDialog();
         auto& P = platform::printer();
@@ -159,7 +203,7 @@ void frmMatrix::PrintStillToPlay()
         P.setFontName(QStringLiteral("Times New Roman"));
         PrintPagina = 1;
         PrintRegel = 0;
-        const QString titel = core::stillToPlayTitle(HuidigeRonde, HuidigePoule);
+        const QString titel = core::stillToPlayTitle(HuidigeRonde, poule);
 
         auto startPage = [&] {
             PrintRegel = 0;
@@ -182,13 +226,13 @@ void frmMatrix::PrintStillToPlay()
         P.setCurrentX(550);
         P.setCurrentY(2500);
 
-        const int n = int(m_entries.size());
+        const int n = int(entries.size());
         for (int a = 0; a < n; ++a) {
-            const QString naamA = m_entries[size_t(a)].text;
+            const QString naamA = entries[size_t(a)].text;
             headLine(naamA);
             int slot = 1;
             for (int b : open[size_t(a)]) {
-                const QString naamB = m_entries[size_t(b)].text;
+                const QString naamB = entries[size_t(b)].text;
                 if (slot == 1)
                     ++PrintRegel;
                 if (slot < 4) {
@@ -211,6 +255,10 @@ void frmMatrix::PrintStillToPlay()
                 startPage();
         }
         P.EndDoc();
+        printed = true;
         platform::MsgBox(QStringLiteral("Lijst wordt uitgeprint"), platform::vbInformation, QStringLiteral("Gereed"));
     });
+    return printed;
 }
+
+} // namespace overviews

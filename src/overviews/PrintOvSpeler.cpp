@@ -1,14 +1,10 @@
-// The printed overview of one player: the game list as shown, landscape,
-// 33 rows a page under the common page header and the column heading.
-#include "frmOvSpeler.h"
+#include "PrintOvSpeler.h"
 #include "app/modStootplanner.h"
 #include "core/format.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
 #include "print/pageheader.h"
 #include "print/printjob.h"
-
-#include <QLabel>
 
 using namespace modStootplanner;
 using platform::PrintItem;
@@ -34,14 +30,14 @@ void headingLine(platform::Printer& P)
     P.Print();
 }
 
-
 } // namespace
 
-void frmOvSpeler::PrintPlayerOverview()
+namespace overviews {
+
+bool PrintPlayerOverview(const QString& speler, const std::vector<core::OverviewRow>& rows)
 {
-    const std::vector<core::OverviewRow> rows = GameRows();
-    print::RunPrint(QStringLiteral("frmOVspeler"), [&] {
-        MeldingTekst = QStringLiteral("Overzicht speler ") + core::rightTrimmed(Label4()->text());
+    return print::RunPrint(QStringLiteral("frmOVspeler"), [&] {
+        MeldingTekst = QStringLiteral("Overzicht speler ") + core::rightTrimmed(speler);
         platform::ShowPrintDialog();
         auto& P = platform::printer();
         P.setOrientation(platform::OrientationLandscape);
@@ -107,3 +103,5 @@ void frmOvSpeler::PrintPlayerOverview()
                          QStringLiteral("Gereed"));
     });
 }
+
+} // namespace overviews

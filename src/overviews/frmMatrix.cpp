@@ -1,6 +1,6 @@
 #include "frmMatrix.h"
+#include "PrintMatrix.h"
 #include "app/poulearrows.h"
-#include "app/cLogo.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
 #include "core/format.h"
@@ -52,14 +52,6 @@ constexpr int ScrollBarPx = 17;
 constexpr int FrameWidthPx = 8;
 constexpr int FrameHeightPx = 30;
 
-QFont narrowFont()
-{
-    QFont f(QStringLiteral("Arial Narrow"));
-    f.setPointSizeF(8.25);
-    f.setStretch(QFont::SemiCondensed);
-    return f;
-}
-
 QLabel* swatch(QWidget* parent, const QString& name, const QColor& c, const QString& letter)
 {
     auto* l = new QLabel(letter, parent);
@@ -107,7 +99,7 @@ protected:
 MatrixSurface::MatrixSurface(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Picture5"));
-    setFont(narrowFont());
+    setFont(overviews::MatrixNameFont());
 }
 
 void MatrixSurface::setCells(int n, const std::vector<core::MatrixCell>& cells)
@@ -444,10 +436,10 @@ void frmMatrix::BuildMatrixCells()
     m_label2.clear();
     m_label6.clear();
     m_picture4.clear();
+    m_targets.clear();
 
     const int n = AantalInMatrix;
     const int s = Px(Cel);
-    const QFont narrow = narrowFont();
     for (int k = 1; k <= n; ++k) {
         const core::MatrixEntry& e = m_entries[size_t(k - 1)];
         auto* naam = new QLabel(e.text, m_rowPanel);
@@ -458,7 +450,8 @@ void frmMatrix::BuildMatrixCells()
         naam->show();
         m_label2.append(naam);
 
-        auto* car = new QLabel(QString::number(GetTargetCaramboles(e.nummer)), m_rowPanel);
+        m_targets.push_back(GetTargetCaramboles(e.nummer));
+        auto* car = new QLabel(QString::number(m_targets.back()), m_rowPanel);
         car->setObjectName(QStringLiteral("Label6_%1").arg(k));
         car->setFrameShape(QFrame::Box);
         car->setAlignment(Qt::AlignCenter);
@@ -468,13 +461,8 @@ void frmMatrix::BuildMatrixCells()
 
         auto* kop = new platform::PictureBox(m_colPanel);
         kop->setObjectName(QStringLiteral("Picture4_%1").arg(k));
-        kop->setFont(narrow);
-        kop->setBackColor(Qt::white);
         kop->setGeometry((k - 1) * s, 0, s, Px(ColumnPanelHeight));
-        cLogo logo;
-        logo.setDrawingObject(kop);
-        logo.setCaption(e.text);
-        logo.Draw(2);
+        overviews::DrawColumnName(kop, e.text);
         kop->show();
         m_picture4.append(kop);
 
@@ -551,6 +539,13 @@ frmMatrix::Cell frmMatrix::Label3(int index) const
     c.Caption = m.text();
     return c;
 }
+
+void frmMatrix::PrintMatrix()
+{
+    overviews::PrintMatrix({HuidigePoule, m_entries, m_targets, m_surface->cells()});
+}
+
+void frmMatrix::PrintStillToPlay() { overviews::PrintStillToPlay(HuidigePoule, m_entries); }
 
 QLabel* frmMatrix::Label2(int k) const { return m_label2.value(k - 1); }
 QLabel* frmMatrix::Label6(int k) const { return m_label6.value(k - 1); }

@@ -31,6 +31,7 @@ public:
     void setCells(int n, const std::vector<core::MatrixCell>& cells);
     int count() const { return m_n; }
     const core::MatrixCell& cell(int i, int j) const { return m_cells[size_t(i) * size_t(m_n) + size_t(j)]; }
+    const std::vector<core::MatrixCell>& cells() const { return m_cells; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -88,7 +89,7 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
 
-    // Print-outs of the toolbar keys "But03" and "But05".
+    // Print-outs of the toolbar keys "But03" and "But05" (PrintMatrix.h) of what the window shows.
     void PrintMatrix();
     void PrintStillToPlay();
 
@@ -134,6 +135,7 @@ private:
     bool CheckFiles();
 
     std::vector<core::MatrixEntry> m_entries;
+    std::vector<qint16> m_targets;
     QList<QLabel*> m_label2, m_label6, m_label1;
     QList<platform::PictureBox*> m_picture4;
     QLabel* m_legend[4] = {};

@@ -1,4 +1,5 @@
 #include "frmOvSpeler.h"
+#include "PrintOvSpeler.h"
 #include "app/poulearrows.h"
 #include "platform/formgeometry.h"
 #include "app/modStootplanner.h"
@@ -327,6 +328,8 @@ void frmOvSpeler::ListView1_ItemClick(QTreeWidgetItem* item)
     }
     m_games->addTopLevelItems(items);
 }
+
+void frmOvSpeler::PrintPlayerOverview() { overviews::PrintPlayerOverview(m_label4->text(), GameRows()); }
 
 std::vector<core::OverviewRow> frmOvSpeler::GameRows() const
 {

@@ -33,7 +33,7 @@ public:
     void Toolbar1_ButtonClick(const QString& key);
     void Command2_Click();
     void Command3_Click();
-    void PrintPlayerOverview();
+    void PrintPlayerOverview();   // PrintOvSpeler.h, of the rows shown
 
     // The game list's rows in list order, as the print takes them.
     std::vector<core::OverviewRow> GameRows() const;
