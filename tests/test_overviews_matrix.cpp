@@ -100,6 +100,12 @@ private slots:
         QCOMPARE(arrows(m), QString("10"));
         QCOMPARE(m.Label8()->text() + m.Text1()->text(), QString("3Poule  3"));
         QVERIFY(!m.Label1(1));
+        {   // No sheet to print: a beep, and neither the dialog nor a report of a print.
+            Capture c;
+            m.PrintMatrix();
+            QCOMPARE(QList<qsizetype>({c.msgs.beeps, c.dialog.shown, c.msgs.boxes.size(), c.pr.rec.ops.size()}),
+                     QList<qsizetype>({1, 0, 0, 0}));
+        }
 
         m.Command1_Click(0);
         m.Command1_Click(0);

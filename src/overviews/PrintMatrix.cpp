@@ -69,6 +69,12 @@ void DrawColumnName(platform::PictureBox* kop, const QString& naam)
 bool PrintMatrix(const MatrixPrint& matrix)
 {
     const int n = int(matrix.entries.size());
+    // An empty poule has no sheet: as with any print key over an empty list,
+    // a beep, and no report of a print that never happened.
+    if (n == 0) {
+        platform::Beep();
+        return false;
+    }
     bool printed = false;
     print::RunPrint(QStringLiteral("frmMatrix, matrix"), [&] {
         const int p = core::matrixSheetCount(n);

@@ -24,8 +24,9 @@ struct MatrixPrint {
 };
 
 // Asks first when the table takes more than one sheet, prints the sheets
-// after the print dialog and reports "Matrix wordt uitgeprint". Printer
-// errors end it with their message. Returns true when sheets were printed.
+// after the print dialog and reports "Matrix wordt uitgeprint". A poule
+// without players gives a beep and prints nothing. Printer errors end it
+// with their message. Returns true when sheets were printed.
 bool PrintMatrix(const MatrixPrint& matrix);
 
 // Prints for every entry the entries it has not met in the poule in
