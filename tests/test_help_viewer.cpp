@@ -312,7 +312,7 @@ private slots:
         QCOMPARE(texts.last().text, tekst.left(2000).split("\r\n").last());
         QCOMPARE(boxes(), QStringList{box("Gereed", platform::vbInformation, "Helptekst wordt uitgeprint.")});
     }
-    void printRefusalsAndErrors()
+    void printRefusals()
     {
         frmHelpAlgemeen& w = open();
         platform::ScopedRecordingPrinter printer;
@@ -329,16 +329,6 @@ private slots:
         QVERIFY(printer.rec.ops.isEmpty());
         QCOMPARE(boxes(),
                  QStringList{box("Let op!", platform::vbExclamation, "U heeft geen helptekst gekozen om te printen!")});
-
-        // Other errors: the error report with the print's own label (the printer errors are the shared print's).
-        platform::ScriptedPrintDialog dialog(true);
-        printer.rec.failOnNextOutput(482, "Printer error", "Printer");
-        w.Toolbar1_ButtonClick("But03");
-        QCOMPARE(m_msgs->boxes.size(), 2);
-        QCOMPARE(m_msgs->boxes[1].title, QStringLiteral("Error"));
-        QVERIFY(m_msgs->boxes[1].prompt.startsWith("Error nummer: 482\r\nBeschrijving: Printer error\r\n"));
-        QVERIFY(m_msgs->boxes[1].prompt.contains("In form : frmHelpAlgemeen (printen)\r\n"));
-        QCOMPARE(printer.rec.documentsKilled, 1);
     }
     void mainWindowItems()
     {

@@ -3,12 +3,12 @@
 #include "app/modStootplanner.h"
 #include "overviews/frmMatrix.h"
 #include "overviews/frmOvSpeler.h"
-#include "overviews/menus.h"
+#include "overviews/PrintOvSpeler.h"
+#include "composition.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
 #include "platform/printerror.h"
 #include "standings/frmStandTussen.h"
-#include "standings/menus.h"
 #include "support/tournamentfixture.h"
 #include <QAction>
 #include <QComboBox>
@@ -73,6 +73,16 @@ struct Capture {
         for (const PrintOp& op : pr.rec.texts())
             if (op.page == first->page && op.y == first->y)
                 out << QString("%1@%2").arg(op.text).arg(op.x / width + 1);
+        return out.join('|');
+    }
+    // "line:text@column" of every text below the heading line, bold at 110 twips a column.
+    QString rows() const
+    {
+        const PrintOp* kop = pr.rec.findText("Rnd");
+        QStringList out;
+        for (const PrintOp& op : pr.rec.texts())
+            if (op.y > kop->y)
+                out << QString("%1:%2@%3").arg((op.y - kop->y) / 230).arg(op.text).arg(op.x / (op.bold ? 110 : 100) + 1);
         return out.join('|');
     }
 };
@@ -164,6 +174,27 @@ private slots:
         });
         w.Toolbar1_ButtonClick("But05");
         QCOMPARE(tussen, QStringList({"Stand in poule  1", "Jansen", "Bakker", "25", "10"}));
+
+        // Printed as shown: bold subtotals without percentages and opponent, an empty line a separator.
+        Capture c;
+        QVERIFY(overviews::PrintPlayerOverview(w.Label4()->text(), w.GameRows()));
+        QCOMPARE(c.rows(),
+                 QString("2: 1@9|2:1@15|2:07-09-2026@19|2: 0@35|2: 30@43|2: 20@53|2:1.50@64|2: 7@75|2:85.71@85|2:100.00@97|"
+                 "2:Bakker, K.@108|2: 2@139|2: 25@148|2: 20@158|2:1.25@169|2: 4@180|"
+                 "3:Subtotaal@18|3: 0@33|3: 30@41|3: 20@50|3:1.50@61|3: 7@71|"
+                 "5: 2@9|5:1@15|5:02-11-2026@19|5: 2@35|5: 25@43|5: 25@53|5:1.00@64|5: 5@75|5:71.42@85|5:66.66@98|"
+                 "5:Bakker, K.@108|5: 0@139|5: 10@148|5: 25@158|5:0.40@169|5: 2@180|"
+                 "6:Subtotaal@18|6: 2@33|6: 25@41|6: 25@50|6:1.00@61|6: 5@71|8:Totaal@18|8: 2@33|8: 55@41|8: 45@50|8:1.22@61|8: 7@71"));
+        // Without games only the total, with "n.v.t." ending where a moyenne ends.
+        const std::vector<core::UitslagRec> geen;
+        core::OverviewInput leeg;
+        leeg.speler = 3;
+        leeg.huidigeRonde = 2;
+        leeg.alleRonden = true;
+        leeg.uitslagen = &geen;
+        c.pr.rec.ops.clear();
+        QVERIFY(overviews::PrintPlayerOverview("L. Leeg", core::buildPlayerOverview(leeg)));
+        QCOMPARE(c.rows(), QString("2:Totaal@18|2: 0@33|2: 0@42|2: 0@51|2:n.v.t.@59|2: 0@71"));
     }
 
     void print_data()
@@ -260,8 +291,7 @@ private slots:
         ProgrammaMap = prog.path() + QLatin1Char('/');
         platform::ScriptedMessages msgs;
         mdiHoofd h;
-        registerStandingsMenus(h);
-        registerOverviewsMenus(h);
+        composition::RegisterMenus(h);
         h.show();
         QAction* matrix = h.menuItem("mnuOverzichtenMatrix");
         QAction* speler = h.menuItem("mnuOverzichtenSpeler");

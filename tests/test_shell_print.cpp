@@ -1,10 +1,15 @@
 // The shared page header of the list print-outs, and the print error handling.
 #include "app/modStootplanner.h"
+#include "help/PrintHelp.h"
+#include "overviews/PrintMatrix.h"
+#include "overviews/PrintOvSpeler.h"
+#include "planning/PrintPlanning.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
 #include "platform/printerror.h"
 #include "print/pageheader.h"
 #include "print/printjob.h"
+#include "support/tournamentfixture.h"
 
 #include <QDate>
 #include <QTemporaryDir>
@@ -186,6 +191,58 @@ private slots:
         }
         // Only the error report is left in MeldingTekst.
         QCOMPARE(MeldingTekst, flags == vbCritical ? prompt : QString("Stand in ronde  1"));
+    }
+
+    // Every print-out meets the printer's errors alike, its own label in the error report.
+    void printErrors_data()
+    {
+        QTest::addColumn<int>("print");
+        QTest::addColumn<int>("number");   // 32755: the print dialog is cancelled
+        QTest::addColumn<QString>("prompt");
+        const char* labels[] = {"frmMatrix, matrix", "frmMatrix, lijstje", "frmOVspeler", "frmPlanning printen",
+                                "frmHelpAlgemeen (printen)"};
+        for (int p = 0; p < 5; ++p) {
+            QTest::addRow("%s: 27", labels[p]) << p << 27 << "Vul papier bij !!";
+            QTest::addRow("%s: 25", labels[p]) << p << 25 << "Apparaat fout. Staat printer aan ?";
+            QTest::addRow("%s: 68", labels[p]) << p << 68 << "Apparaat niet beschikbaar !!";
+            QTest::addRow("%s: 32755", labels[p]) << p << 32755 << "";
+            QTest::addRow("%s: 482", labels[p]) << p << 482
+                << QString("Error nummer: 482\r\nBeschrijving: Printerfout\r\nIn source: Printer\r\nIn form : %1\r\n\r\n"
+                           "Meld deze fout a.u.b. aan de maker van Stootplanner.").arg(labels[p]);
+        }
+    }
+    void printErrors()
+    {
+        QFETCH(int, print);
+        QFETCH(int, number);
+        QFETCH(QString, prompt);
+        testsupport::TournamentFixture fx;
+        fx.builder().addPlayer(1, "Aap", "A.", 1, 1, core::Fixed::fromInt(1));
+        fx.load();
+        const std::vector<core::MatrixEntry> entries{{"Aap, A", 1}, {"Beer, B", 2}};
+        const core::OverviewRow game{core::OverviewRow::Game, " 1", QStringList(15, " 1")};
+        const std::function<void()> prints[] = {
+            [&] { overviews::PrintMatrix({1, entries, {10, 100}, std::vector<core::MatrixCell>(4)}); },
+            [&] { overviews::PrintStillToPlay(1, entries); },
+            [&] { overviews::PrintPlayerOverview("A. Aap", {game, game}); },
+            [&] { planning::PrintPlanning({1, 2, {"Aap", "Beer", "Cees", "Dirk"}, {"09:00", "10:00"}, "1", "12-10-2026"}); },
+            [&] { modHelp::PrintHelpTopic("Titel", "Een\nTwee\nDrie"); },
+        };
+        ScriptedPrintDialog dialog(number != errDialogCancel);
+        m_p->rec.failAfter(3, number, "Printerfout");
+        prints[print]();
+        // Abandoned where it stood, nothing sent, and no report of a print.
+        QCOMPARE(dialog.shown, 1);
+        QCOMPARE(m_p->rec.ops.size(), number == errDialogCancel ? 0 : 3 + 1);
+        QCOMPARE(m_p->rec.documentsKilled, number == errDialogCancel ? 0 : 1);
+        QStringList boxes;
+        for (const auto& b : m_msgs->boxes)
+            boxes << QString("%1|%2|%3").arg(b.title).arg(b.flags).arg(b.prompt);
+        const bool report = number == 482;
+        QCOMPARE(boxes, prompt.isEmpty() ? QStringList() : QStringList(QString("%1|%2|%3").arg(
+                            report ? "Error" : "Let op!").arg(report ? vbCritical : vbExclamation).arg(prompt)));
+        if (report)
+            QCOMPARE(MeldingTekst, prompt);
     }
 };
 
