@@ -201,6 +201,37 @@ private slots:
         QCOMPARE(shown(msgs), QStringList{Saved});
     }
 
+    // A second save under the same name replaces the first after "Yes"; the
+    // scratch page's own name is refused, so the page is never lost.
+    void saveTwiceThenUnderTheScratchName()
+    {
+        ScriptedMessages msgs;
+        QString map = m_target->path(), naam = QStringLiteral("stand");
+        QString kept;   // the scratch page while the dialog is still open
+        frmHTML::setSaveDialogHook([&](QWidget* parent) {
+            frmOpslaanHtml d(parent);
+            d.setDir1Path(map);
+            d.Text1()->setText(naam);
+            d.SaveHtmlPage();
+            kept = d.result() == QDialog::Accepted ? QString() : readFile(scratch());
+        });
+        frmHTML dlg(input().rijen);
+        dlg.WriteStandingsHtml();
+        modHtml::KleurKeuze = 1;   // olive letters the second time
+        frmKleur(&dlg).Label1_Click(15);
+        dlg.WriteStandingsHtml();
+        const QString vraag = QStringLiteral("Let op!|!|Dit bestand bestaat al!\r\nWilt u dit bestand overschrijven?");
+        QCOMPARE(shown(msgs), (QStringList{Saved, vraag, Saved}));
+        QVERIFY(readFile(target("stand")).contains("<font color = #808000>Jansen, P.</td>"));
+        msgs.clear();
+        map = m_prog->path();
+        naam = QStringLiteral("Hulpweb");
+        dlg.WriteStandingsHtml();
+        QCOMPARE(shown(msgs), QStringList{"Let op!|!|Onder deze naam bewaart het programma de HTML-code tijdelijk!\r\n"
+                                          "Kies een andere naam of een andere map."});
+        QVERIFY(kept.contains("<font color = #808000>Jansen, P.</td>"));   // the page stays, the dialog open
+    }
+
     void overwriteQuestion()
     {
         const QString question =

@@ -119,6 +119,9 @@ bool moveFile(const QString& source, const QString& target, bool replace, QStrin
         return fail(QStringLiteral("Bronbestand niet gevonden."));
     if (QFileInfo::exists(target) && !replace)
         return fail(QStringLiteral("Het bestand bestaat al."));
+    // Removing the source afterwards would take the target along.
+    if (QFileInfo(source) == QFileInfo(target))
+        return fail(QStringLiteral("Bron en doel zijn hetzelfde bestand."));
     // Copied rather than renamed, so it works across file systems; the new
     // page replaces an old one only once it is written whole, so a failure
     // leaves the old page as it was.

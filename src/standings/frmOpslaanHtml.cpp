@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -233,6 +234,17 @@ void frmOpslaanHtml::SaveHtmlPage()
         return;
     }
     const QString target = m_map + naam + QStringLiteral(".html");
+    const QString scratch = frmHTML::ScratchPath();
+    // The scratch page goes when this dialog closes: a page saved under its
+    // name would go with it.
+    const QFileInfo doel(target), hulp(scratch);
+    if (doel.absoluteFilePath() == hulp.absoluteFilePath() || (doel.exists() && doel == hulp)) {
+        platform::MsgBox(QStringLiteral("Onder deze naam bewaart het programma de HTML-code tijdelijk!\r\n"
+                                        "Kies een andere naam of een andere map."),
+                         platform::vbExclamation, QStringLiteral("Let op!"));
+        m_name->setFocus();
+        return;
+    }
     bool replace = false;
     if (QFile::exists(target)) {
         MeldingAntwoord = qint16(platform::MsgBox(
@@ -242,7 +254,6 @@ void frmOpslaanHtml::SaveHtmlPage()
             return;
         replace = true;
     }
-    const QString scratch = frmHTML::ScratchPath();
     // Checked before the old file is replaced, so a missing page costs nothing.
     if (!QFile::exists(scratch)) {
         platform::MsgBox(QStringLiteral("Zojuist aangemaakt HTML-code niet gevonden!\r\n"
