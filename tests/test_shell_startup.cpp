@@ -2,6 +2,7 @@
 #include "app/frmStart.h"
 #include "app/mdiHoofd.h"
 #include "composition.h"
+#include "core/recordfile.h"
 #include "core/tournamentbuilder.h"
 #include "core/tournamentfiles.h"
 #include "platform/msgbox.h"
@@ -68,12 +69,15 @@ private slots:
     void start_data()
     {
         QTest::addColumn<bool>("ownFiles");
-        QTest::newRow("first start") << false;
-        QTest::newRow("club name and logo there") << true;
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("first start") << false << false;
+        QTest::newRow("club name and logo there") << true << false;
+        QTest::newRow("read-only program folder") << false << true;
     }
     void start()
     {
         QFETCH(bool, ownFiles);
+        QFETCH(bool, readOnly);
         const QString clubFile = m_prog + "Clubnaam_Stootplanner.dat";
         const QString club = ownFiles ? "BC Hoornse Keu" : "Nog geen clubnaam ingevoerd";
         if (ownFiles) {
@@ -83,11 +87,18 @@ private slots:
             logo.fill(Qt::blue);
             QVERIFY(logo.save(m_prog + "Stootplanner_logo.bmp", "BMP"));
         }
+        platform::ScriptedMessages msgs;
+        core::writeSeam().readOnly = readOnly;
         QCOMPARE(startWith(2), QString("Geen laatst gebruikt toernooi beschikbaar"));
+        core::writeSeam().readOnly = false;
+        QCOMPARE(msgs.boxes.size(), readOnly ? 1 : 0);   // told, and the program goes on
+        if (readOnly)
+            QVERIFY(msgs.boxes[0].prompt.startsWith("Het bestand Clubnaam_Stootplanner.dat kon niet worden aangemaakt "
+                                                    "in de programmamap !\r\n"));
         QCOMPARE(ProgrammaMap, m_prog);
         QCOMPARE(MeldingTitel, QString("Let op!"));
         QCOMPARE(HuidigeRonde, qint16(1));
-        QCOMPARE(readAll(clubFile), club.toLatin1().leftJustified(40));
+        QCOMPARE(readAll(clubFile), readOnly ? QByteArray() : club.toLatin1().leftJustified(40));
         QCOMPARE(m_hoofd->windowTitle(), club);
         QVERIFY(m_hoofd->isVisible());
         QCOMPARE(m_hoofd->Picture3().size(), ownFiles ? QSize(40, 20) : QSize(0, 0));

@@ -572,9 +572,10 @@ void mdiHoofd::runShutDown()
 {
     m_shutDown = true;
     if (ToernooiGeladen) {
-        if (!core::writeIni(ProgrammaMap + core::IniFileName, {ToernooiMap, BestandToernooi}))
+        QString why;
+        if (!core::writeIni(ProgrammaMap + core::IniFileName, {ToernooiMap, BestandToernooi}, &why))
             platform::MsgBox(QStringLiteral("Het laatst gebruikte toernooi kon niet worden opgeslagen in ")
-                                 + core::IniFileName + QStringLiteral(" !"),
+                                 + core::IniFileName + QStringLiteral(" !\r\n") + why,
                              platform::vbExclamation, MeldingTitel);
         // The automatic backup of the loaded tournament belongs here (after the
         // settings file is written); it is not part of this program yet.

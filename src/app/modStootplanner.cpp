@@ -45,6 +45,16 @@ QString PadUitslag() { return ToernooiMap + BestandUitslag; }
 QString PadPoules() { return ToernooiMap + BestandPoules; }
 QString PadPlanning() { return ToernooiMap + BestandPlanning; }
 
+namespace {
+core::TournamentFileSet fileSet()
+{
+    const int nr = core::tournamentNumberFromFileName(BestandToernooi);
+    return core::tournamentFileSet(ToernooiMap, QString(), nr < 0 ? 0 : nr);
+}
+} // namespace
+
+QString PadHerstel() { return ToernooiMap + fileSet().herstel; }
+
 void SetTournamentFiles(const QString& map, const QString& bestandToernooi)
 {
     const int nr = core::tournamentNumberFromFileName(bestandToernooi);

@@ -71,6 +71,8 @@ QString PadSpelers();
 QString PadUitslag();
 QString PadPoules();
 QString PadPlanning();
+// The journal that keeps changes to several files together.
+QString PadHerstel();
 
 // Sets the file names and folder of a tournament (number from its settings file name).
 void SetTournamentFiles(const QString& map, const QString& bestandToernooi);

@@ -174,7 +174,12 @@ mdiHoofd* StartUp(const std::function<void(mdiHoofd&)>& registerMenus)
     platform::installShippedFiles();
     MeldingTitel = QStringLiteral("Let op!");
     HuidigeRonde = 1;
-    Clubnaam = core::readOrCreateClubnaam(ProgrammaMap + core::ClubnaamFileName);
+    QString why;
+    Clubnaam = core::readOrCreateClubnaam(ProgrammaMap + core::ClubnaamFileName, &why);
+    if (!why.isEmpty())
+        platform::MsgBox(QStringLiteral("Het bestand ") + core::ClubnaamFileName
+                             + QStringLiteral(" kon niet worden aangemaakt in de programmamap !") + CrLf + why,
+                         platform::vbExclamation, MeldingTitel);
     ClubTitel = Clubnaam;
 
     auto* hoofd = new mdiHoofd;

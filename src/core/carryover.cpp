@@ -1,8 +1,10 @@
 #include "carryover.h"
+#include "filechanges.h"
 #include "format.h"
 #include "players.h"
 #include "recordfile.h"
 #include <QCollator>
+#include <QFileInfo>
 #include <QLocale>
 #include <algorithm>
 #include <cmath>
@@ -505,40 +507,76 @@ SpelerRec recordFromRow(const AutoRij& rij, qint16 ronde)
 
 // ---------------------------------------------------------------- files
 
-bool markManualCarryOver(const QString& poulesPath, qint16 ronde)
+namespace {
+QString noRoundText(qint16 ronde)
 {
-    auto p = RecordFile<PouleRec>::read(poulesPath, ronde);
-    if (!p)
+    return QStringLiteral("Het poulebestand bevat geen gegevens voor ronde ") + signedNum(ronde) + QLatin1Char('.');
+}
+} // namespace
+
+bool storePlayersInRound(const CarryFiles& f, const std::vector<SpelerRec>& recs, qint16 ronde,
+                         const std::function<void(PouleRec&)>& change, QString* why)
+{
+    auto p = RecordFile<PouleRec>::read(f.poules, ronde);
+    if (!p) {
+        if (why)
+            *why = noRoundText(ronde);
         return false;
-    p->handmatigGekoppeld = Ja;
-    return RecordFile<PouleRec>::write(poulesPath, ronde, *p);
+    }
+    change(*p);
+    QByteArray spelers;
+    // The players file is written anew from what is read here: nothing may be missed.
+    if (!readFileBytes(f.spelers, &spelers) && QFileInfo::exists(f.spelers)) {
+        if (why)
+            *why = QStringLiteral("Het spelersbestand kan niet worden gelezen.");
+        return false;
+    }
+    // The new records follow the last whole one, as an append would put them.
+    const qint64 heel = spelers.size() / SpelerRec::Length * SpelerRec::Length;
+    spelers.truncate(heel);
+    for (const SpelerRec& s : recs)
+        spelers.append(s.toBytes());
+    FileChanges changes(f.herstel);
+    changes.keep(f.spelers, heel);
+    changes.keep(f.poules, (ronde - 1) * PouleRec::Length);
+    if (!changes.begin(why))
+        return false;
+    if (replaceFile(f.spelers, spelers, why) && RecordFile<PouleRec>::write(f.poules, ronde, *p, why))
+        return changes.finish(why);
+    changes.undo();
+    return false;
 }
 
-qint16 addPouleToRound(const QString& poulesPath, qint16 ronde)
+bool storeManualCarryOver(const CarryFiles& f, const std::vector<SpelerRec>& recs, qint16 ronde, QString* why)
+{
+    return storePlayersInRound(f, recs, ronde, [](PouleRec& p) { p.handmatigGekoppeld = Ja; }, why);
+}
+
+qint16 addPouleToRound(const QString& poulesPath, qint16 ronde, QString* why)
 {
     auto p = RecordFile<PouleRec>::read(poulesPath, ronde);
-    if (!p)
+    if (!p) {
+        if (why)
+            *why = noRoundText(ronde);
         return 0;
+    }
     p->aantalPoules = qint16(p->aantalPoules + 1);
     p->handmatigGekoppeld = Ja;
-    if (!RecordFile<PouleRec>::write(poulesPath, ronde, *p))
+    if (!RecordFile<PouleRec>::write(poulesPath, ronde, *p, why))
         return 0;
     return p->aantalPoules;
 }
 
-bool commitAutoCarryOver(const QString& spelersPath, const QString& poulesPath, const std::vector<AutoRij>& rijen,
-                         qint16 ronde, qint16 nieuwePoules)
+bool commitAutoCarryOver(const CarryFiles& f, const std::vector<AutoRij>& rijen, qint16 ronde, qint16 nieuwePoules,
+                         QString* why)
 {
-    // Read the poules record first: nothing is stored for a round without one.
-    auto p = RecordFile<PouleRec>::read(poulesPath, ronde);
-    if (!p)
-        return false;
+    std::vector<SpelerRec> recs;
     for (const AutoRij& rij : rijen)
-        if (RecordFile<SpelerRec>::append(spelersPath, recordFromRow(rij, ronde)) == 0)
-            return false;
-    p->automatischGekoppeld = Ja;
-    p->aantalPoules = nieuwePoules;
-    return RecordFile<PouleRec>::write(poulesPath, ronde, *p);
+        recs.push_back(recordFromRow(rij, ronde));
+    return storePlayersInRound(f, recs, ronde, [&](PouleRec& p) {
+        p.automatischGekoppeld = Ja;
+        p.aantalPoules = nieuwePoules;
+    }, why);
 }
 
 } // namespace core

@@ -7,6 +7,7 @@
 #include "standings.h"
 #include <QString>
 #include <array>
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -204,13 +205,25 @@ SpelerRec recordFromRow(const AutoRij& rij, qint16 ronde);
 
 // ---------------------------------------------------------------- files
 
-// Sets handmatigGekoppeld of a round's poules record; false when it is missing.
-bool markManualCarryOver(const QString& poulesPath, qint16 ronde);
+// The files a carry-over changes, and the journal that keeps them together.
+struct CarryFiles {
+    QString spelers;
+    QString poules;
+    QString herstel;
+};
+// Appends the records as players of the round and changes the round's poules
+// record: both or neither, also when the program is ended in between. False
+// (with the reason in `why`) when nothing was stored.
+bool storePlayersInRound(const CarryFiles& f, const std::vector<SpelerRec>& recs, qint16 ronde,
+                         const std::function<void(PouleRec&)>& change, QString* why = nullptr);
+// The manual carry-over: the players and the mark handmatigGekoppeld.
+bool storeManualCarryOver(const CarryFiles& f, const std::vector<SpelerRec>& recs, qint16 ronde,
+                          QString* why = nullptr);
 // Adds a poule to a round and marks the manual carry-over; the new count, or 0.
-qint16 addPouleToRound(const QString& poulesPath, qint16 ronde);
-// Appends the rows as players of the round and marks the round's poules
-// record (automatic carry-over, P poules). False when a write failed.
-bool commitAutoCarryOver(const QString& spelersPath, const QString& poulesPath, const std::vector<AutoRij>& rijen,
-                         qint16 ronde, qint16 nieuwePoules);
+qint16 addPouleToRound(const QString& poulesPath, qint16 ronde, QString* why = nullptr);
+// The automatic carry-over: the rows as players of the round, and the round's
+// poules record marked with P poules.
+bool commitAutoCarryOver(const CarryFiles& f, const std::vector<AutoRij>& rijen, qint16 ronde, qint16 nieuwePoules,
+                         QString* why = nullptr);
 
 } // namespace core

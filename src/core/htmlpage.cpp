@@ -1,6 +1,6 @@
 #include "htmlpage.h"
-#include <QSaveFile>
 #include "format.h"
+#include "recordfile.h"
 #include "text1252.h"
 #include <QFile>
 #include <QFileInfo>
@@ -123,22 +123,14 @@ bool moveFile(const QString& source, const QString& target, bool replace, QStrin
     if (QFileInfo(source) == QFileInfo(target))
         return fail(QStringLiteral("Bron en doel zijn hetzelfde bestand."));
     // Copied rather than renamed, so it works across file systems; the new
-    // page replaces an old one only once it is written whole, so a failure
-    // leaves the old page as it was.
-    QFile in(source);
-    if (!in.open(QIODevice::ReadOnly))
-        return fail(in.errorString());
-    const QByteArray data = in.readAll();
-    in.close();
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        return fail(out.errorString());
-    if (out.write(data) != data.size())
-        return fail(out.errorString());
-    if (!out.commit())
-        return fail(out.errorString());
+    // page replaces an old one only once it is written whole.
+    QByteArray data;
+    if (!readFileBytes(source, &data))
+        return fail(QStringLiteral("Bronbestand kan niet worden gelezen."));
+    if (!replaceFile(target, data, why))
+        return false;
     // The page is in place; a scratch copy that cannot be removed does no harm.
-    QFile::remove(source);
+    removeFile(source);
     return true;
 }
 

@@ -138,9 +138,9 @@ PlanningRec newPlanning(qint16 nummer, double datum, qint16 ronde, qint16 aantal
     return p;
 }
 
-qint64 appendPlanning(const QString& path, const PlanningRec& rec)
+qint64 appendPlanning(const QString& path, const PlanningRec& rec, QString* why)
 {
-    return RecordFile<PlanningRec>::append(path, rec);
+    return RecordFile<PlanningRec>::append(path, rec, why);
 }
 
 std::optional<FoundPlanning> findPlanning(const QString& path, qint16 nummer)
@@ -199,7 +199,8 @@ void applyCellCaptions(PlanningRec& rec, const QStringList& captions)
             }
 }
 
-SaveResult savePlanningCells(const QString& path, qint16 nummer, const QStringList& captions, PlanningRec* saved)
+SaveResult savePlanningCells(const QString& path, qint16 nummer, const QStringList& captions, PlanningRec* saved,
+                             QString* why)
 {
     if (!QFileInfo::exists(path))
         return SaveResult::FileMissing;
@@ -209,7 +210,7 @@ SaveResult savePlanningCells(const QString& path, qint16 nummer, const QStringLi
     applyCellCaptions(found->rec, captions);
     if (saved)
         *saved = found->rec;
-    return RecordFile<PlanningRec>::write(path, found->recordNumber, found->rec) ? SaveResult::Saved
+    return RecordFile<PlanningRec>::write(path, found->recordNumber, found->rec, why) ? SaveResult::Saved
                                                                                  : SaveResult::WriteFailed;
 }
 

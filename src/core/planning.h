@@ -66,8 +66,9 @@ qint16 nextPlanningNumber(const QString& path);
 // A new planning whose cells in range hold 20 blanks (the rest zero bytes).
 PlanningRec newPlanning(qint16 nummer, double datum, qint16 ronde, qint16 aantalTafels, qint16 aantalPartijen,
                         qint16 startTijdIndex, qint16 intervalIndex);
-// Writes the planning after the last whole record; its record number, or 0 on failure.
-qint64 appendPlanning(const QString& path, const PlanningRec& rec);
+// Writes the planning after the last whole record; its record number, or 0
+// on failure (the file as it was, `why` the reason).
+qint64 appendPlanning(const QString& path, const PlanningRec& rec, QString* why = nullptr);
 
 struct FoundPlanning {
     PlanningRec rec;
@@ -92,7 +93,7 @@ enum class SaveResult { Saved, FileMissing, NotFound, WriteFailed };
 // the file or the planning is not there.
 // The record as written is left in *saved when given.
 SaveResult savePlanningCells(const QString& path, qint16 nummer, const QStringList& captions,
-                             PlanningRec* saved = nullptr);
+                             PlanningRec* saved = nullptr, QString* why = nullptr);
 
 // A poule-list entry: the first 11 characters of the name without trailing
 // blanks, ",", the first initial, " (", the target, ")"; the adjusted target

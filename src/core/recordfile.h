@@ -3,7 +3,6 @@
 // A trailing partial record is neither read nor cut off.
 #include <QByteArray>
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 #include <cstring>
 #include <functional>
@@ -17,11 +16,30 @@ namespace core {
 qint64 recordCount(const QString& path, int length);
 // Reads the whole file; false when it cannot be opened.
 bool readFileBytes(const QString& path, QByteArray* out);
+
+// Every routine below that changes a file reports a failure with false and,
+// when `why` is given, the system's reason, and leaves the file as it was:
+// a write is flushed and checked before it counts.
+
 // Writes one record at record number k (from 1), creating the file when
 // missing; the rest of the file stays as it was.
-bool putRecordBytes(const QString& path, qint64 k, const QByteArray& bytes, int length);
-// Replaces the file atomically by the given bytes.
-bool replaceFile(const QString& path, const QByteArray& bytes);
+bool putRecordBytes(const QString& path, qint64 k, const QByteArray& bytes, int length, QString* why = nullptr);
+// Replaces the whole file by the given bytes in one step: a new file is
+// written aside and renamed over the old one only once it is complete.
+bool replaceFile(const QString& path, const QByteArray& bytes, QString* why = nullptr);
+// Puts bytes at an offset, in place, and cuts the file off right after them.
+bool putTail(const QString& path, qint64 offset, const QByteArray& bytes, QString* why = nullptr);
+bool removeFile(const QString& path, QString* why = nullptr);
+
+// Lets tests make these writes fail as on a full disk, or stop between two
+// changes as when the program is killed. Untouched in the program itself.
+struct WriteSeam {
+    qint64 bytesLeft = -1;                  // room left for files to grow; -1: no limit
+    bool readOnly = false;                  // every change fails, as on a read-only medium
+    std::function<void(int)> beforeStep;    // gets the running number of each change
+    int steps = 0;
+};
+WriteSeam& writeSeam();
 // Streams the whole records of a file in chunks through one small buffer;
 // visit gets each record's bytes. False when the file cannot be opened.
 template <class Visit>
@@ -94,26 +112,26 @@ struct RecordFile {
 
     static qint64 count(const QString& path) { return recordCount(path, R::Length); }
 
-    static bool write(const QString& path, qint64 k, const R& rec)
+    static bool write(const QString& path, qint64 k, const R& rec, QString* why = nullptr)
     {
-        return putRecordBytes(path, k, rec.toBytes(), R::Length);
+        return putRecordBytes(path, k, rec.toBytes(), R::Length, why);
     }
 
     // Appends after the last whole record; returns its record number, or 0 on failure.
-    static qint64 append(const QString& path, const R& rec)
+    static qint64 append(const QString& path, const R& rec, QString* why = nullptr)
     {
         qint64 k = count(path) + 1;
-        return write(path, k, rec) ? k : 0;
+        return write(path, k, rec, why) ? k : 0;
     }
 
     // Rewrites the whole file with these records (deletions copy the rest).
-    static bool writeAll(const QString& path, const std::vector<R>& recs)
+    static bool writeAll(const QString& path, const std::vector<R>& recs, QString* why = nullptr)
     {
         QByteArray all;
         all.reserve(qsizetype(recs.size()) * R::Length);
         for (const R& r : recs)
             all.append(r.toBytes());
-        return replaceFile(path, all);
+        return replaceFile(path, all, why);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "rounds.h"
+#include "filechanges.h"
 #include "format.h"
 #include "recordfile.h"
 #include "tournamentfiles.h"
@@ -15,19 +16,36 @@ PouleRec newRoundRecord(qint16 ronde)
     return p;
 }
 
-qint16 createNextRound(const QString& poulesPath, const QString& toernooiPath, qint16 laatsteRonde,
-                       ToernooiRec* toernooi)
+qint16 createNextRound(const QString& poulesPath, const QString& toernooiPath, const QString& herstelPath,
+                       qint16 laatsteRonde, ToernooiRec* toernooi, QString* why)
 {
     auto stored = readToernooi(toernooiPath);
-    if (!stored)
+    if (!stored) {
+        if (why)
+            *why = QStringLiteral("Het toernooibestand kan niet worden gelezen.");
         return 0;
+    }
     const qint16 nieuw = qint16(laatsteRonde + 1);
-    // The record number is the round: a poules file that is short of or
-    // beyond one record per round must not shift the new round's record.
-    if (!RecordFile<PouleRec>::write(poulesPath, nieuw, newRoundRecord(nieuw)))
+    // The record number is the round. A settings record that lags behind
+    // the poules file must not cost a round that is already there.
+    if (nieuw < 1 || RecordFile<PouleRec>::count(poulesPath) >= nieuw) {
+        if (why)
+            *why = QStringLiteral("Het poulebestand bevat al gegevens voor ronde ") + signedNum(nieuw)
+                   + QLatin1Char('.');
         return 0;
+    }
     stored->laatsteRonde = qint16(stored->laatsteRonde + 1);
-    if (!writeToernooi(toernooiPath, *stored))
+    FileChanges changes(herstelPath);
+    changes.keep(poulesPath, (nieuw - 1) * PouleRec::Length);
+    changes.keep(toernooiPath);
+    if (!changes.begin(why))
+        return 0;
+    if (!RecordFile<PouleRec>::write(poulesPath, nieuw, newRoundRecord(nieuw), why)
+        || !writeToernooi(toernooiPath, *stored, why)) {
+        changes.undo();
+        return 0;
+    }
+    if (!changes.finish(why))
         return 0;
     if (toernooi)
         *toernooi = *stored;

@@ -32,6 +32,7 @@ TournamentFileSet tournamentFileSet(const QString& map, const QString& naam, int
     s.uitslag = QStringLiteral("DataUitslag_ST") + nnn + QStringLiteral(".stu");
     s.poules = QStringLiteral("DataPoules_ST") + nnn + QStringLiteral(".stp");
     s.planning = QStringLiteral("Planning_ST") + nnn + QStringLiteral(".sta");
+    s.herstel = QStringLiteral("HulpHerstel_ST") + nnn + QStringLiteral(".dat");
     return s;
 }
 
@@ -56,25 +57,25 @@ std::optional<LastTournament> readIni(const QString& iniPath)
     return LastTournament{lines[0], lines[1]};
 }
 
-bool writeIni(const QString& iniPath, const LastTournament& last)
+bool writeIni(const QString& iniPath, const LastTournament& last, QString* why)
 {
     QByteArray b = toCp1252(last.map) + "\r\n" + toCp1252(last.bestand) + "\r\n";
-    return replaceFile(iniPath, b);
+    return replaceFile(iniPath, b, why);
 }
 
-QString readOrCreateClubnaam(const QString& path)
+QString readOrCreateClubnaam(const QString& path, QString* why)
 {
     if (auto rec = RecordFile<ClubnaamRec>::read(path, 1))
         return rec->naam;
-    writeClubnaam(path, DefaultClubnaam);
+    writeClubnaam(path, DefaultClubnaam, why);
     return DefaultClubnaam;
 }
 
-bool writeClubnaam(const QString& path, const QString& naam)
+bool writeClubnaam(const QString& path, const QString& naam, QString* why)
 {
     ClubnaamRec c;
     c.naam = naam;
-    return RecordFile<ClubnaamRec>::write(path, 1, c);
+    return replaceFile(path, c.toBytes(), why);
 }
 
 std::optional<ToernooiRec> readToernooi(const QString& path)
@@ -82,9 +83,9 @@ std::optional<ToernooiRec> readToernooi(const QString& path)
     return RecordFile<ToernooiRec>::read(path, 1);
 }
 
-bool writeToernooi(const QString& path, const ToernooiRec& t)
+bool writeToernooi(const QString& path, const ToernooiRec& t, QString* why)
 {
-    return RecordFile<ToernooiRec>::write(path, 1, t);
+    return RecordFile<ToernooiRec>::write(path, 1, t, why);
 }
 
 } // namespace core

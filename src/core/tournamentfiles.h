@@ -22,6 +22,7 @@ struct TournamentFileSet {
     QString uitslag;    // "DataUitslag_ST<nnn>.stu"
     QString poules;     // "DataPoules_ST<nnn>.stp"
     QString planning;   // "Planning_ST<nnn>.sta"
+    QString herstel;    // "HulpHerstel_ST<nnn>.dat": undoes changes a stopped run left halfway
 };
 
 TournamentFileSet tournamentFileSet(const QString& map, const QString& naam, int nummer);
@@ -37,14 +38,15 @@ struct LastTournament {
     QString bestand;
 };
 std::optional<LastTournament> readIni(const QString& iniPath);
-bool writeIni(const QString& iniPath, const LastTournament& last);
+bool writeIni(const QString& iniPath, const LastTournament& last, QString* why = nullptr);
 
-// Club-name file: one 40-byte record; created with the default name when missing.
-QString readOrCreateClubnaam(const QString& path);
-bool writeClubnaam(const QString& path, const QString& naam);
+// Club-name file: one 40-byte record; created with the default name when
+// missing (`why` gets the reason when that fails).
+QString readOrCreateClubnaam(const QString& path, QString* why = nullptr);
+bool writeClubnaam(const QString& path, const QString& naam, QString* why = nullptr);
 
 // Settings file: record 1.
 std::optional<ToernooiRec> readToernooi(const QString& path);
-bool writeToernooi(const QString& path, const ToernooiRec& t);
+bool writeToernooi(const QString& path, const ToernooiRec& t, QString* why = nullptr);
 
 } // namespace core

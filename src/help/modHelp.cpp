@@ -5,6 +5,7 @@
 
 #include "app/modStootplanner.h"
 #include "platform/msgbox.h"
+#include "platform/programfolder.h"
 #include "print/printjob.h"
 
 #include <QtGlobal>
@@ -30,8 +31,14 @@ bool checkWith(const QString& lastLine)
 {
     if (modStootplanner::FileExists(HelpBestand()))
         return true;
-    platform::MsgBox(QStringLiteral("Help-bestand van Stootplanner niet gevonden !\r\n") + lastLine,
-                     platform::vbCritical, modStootplanner::MeldingTitel);
+    // A folder the program may not write to is no file the user lost.
+    const QString installFout = platform::shippedFileFailure(QLatin1String(core::HelpFileName));
+    const QString tekst = installFout.isEmpty()
+                              ? QStringLiteral("Help-bestand van Stootplanner niet gevonden !\r\n") + lastLine
+                              : QStringLiteral("Help-bestand van Stootplanner kon niet worden geïnstalleerd in de "
+                                               "programmamap !\r\n")
+                                    + modStootplanner::ProgrammaMap + QStringLiteral("\r\n") + installFout;
+    platform::MsgBox(tekst, platform::vbCritical, modStootplanner::MeldingTitel);
     return false;
 }
 }  // namespace

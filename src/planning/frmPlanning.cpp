@@ -513,7 +513,8 @@ bool frmPlanning::SavePlanning()
     if (!m_found)
         return false;
     core::PlanningRec saved;
-    switch (core::savePlanningCells(PadPlanning(), GekozenPlanning, m_model->captions(), &saved)) {
+    QString why;
+    switch (core::savePlanningCells(PadPlanning(), GekozenPlanning, m_model->captions(), &saved, &why)) {
     case core::SaveResult::Saved:
         HuidigePlanning = saved;
         return true;
@@ -528,7 +529,8 @@ bool frmPlanning::SavePlanning()
                          platform::vbCritical, MeldingTitel);
         return false;
     case core::SaveResult::WriteFailed:
-        platform::MsgBox(QStringLiteral("Bestand kan niet worden geschreven !\r\nPlanning is niet opgeslagen !"),
+        platform::MsgBox(QStringLiteral("Bestand kan niet worden geschreven !\r\nPlanning is niet opgeslagen !\r\n")
+                             + why,
                          platform::vbCritical, MeldingTitel);
         return false;
     }

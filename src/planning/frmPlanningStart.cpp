@@ -172,9 +172,12 @@ void frmPlanningStart::Command2_Click()
     }
     HuidigePlanning = core::newPlanning(NextPlanningNumber(), core::toOleDate(m_datum->date()), HuidigeRonde, tafels,
                                         partijen, startIndex, intervalIndex);
-    if (core::appendPlanning(PadPlanning(), HuidigePlanning) == 0) {
+    QString why;
+    if (core::appendPlanning(PadPlanning(), HuidigePlanning, &why) == 0) {
         // A planning that could not be written must not be reported as made.
-        platform::MsgBox(QStringLiteral("Planningbestand kan niet worden geschreven !\r\nPlanning is niet aangemaakt !"),
+        platform::MsgBox(QStringLiteral("Planningbestand kan niet worden geschreven !\r\n"
+                                        "Planning is niet aangemaakt !\r\n")
+                             + why,
                          platform::vbCritical, MeldingTitel);
         return;
     }

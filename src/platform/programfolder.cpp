@@ -1,4 +1,7 @@
 #include "programfolder.h"
+#include "core/recordfile.h"
+#include <QMap>
+#include <utility>
 
 #include "core/helpfile.h"
 
@@ -23,27 +26,20 @@ QString programFolder()
     return folder;
 }
 
-bool installShippedFile(const QString& resourcePath, const QString& fileName)
+bool installShippedFile(const QString& resourcePath, const QString& fileName, QString* why)
 {
     const QString target = programFolder() + fileName;
     if (QFileInfo::exists(target))
         return true;
     QFile source(resourcePath);
-    if (!source.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = source.readAll();
-    // Written under a scratch name first so that a half-written file never
-    // passes for the shipped one.
-    const QString scratch = target + QStringLiteral(".part");
-    QFile out(scratch);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const bool ok = out.write(bytes) == bytes.size() && out.flush();
-    out.close();
-    if (!ok || !QFile::rename(scratch, target)) {
-        QFile::remove(scratch);
+    if (!source.open(QIODevice::ReadOnly)) {
+        if (why)
+            *why = source.errorString();
         return false;
     }
+    // Written aside first, so that a half-written file never passes for the shipped one.
+    if (!core::replaceFile(target, source.readAll(), why))
+        return false;
     QFile(target).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
                                  | QFileDevice::ReadOther);
     return true;
@@ -55,9 +51,28 @@ bool installShippedFile(const QString& resourcePath, const QString& fileName)
 // outside any namespace.
 static void initShippedResources() { Q_INIT_RESOURCE(shipped); }
 
+namespace {
+QMap<QString, QString>& installFailures()
+{
+    static QMap<QString, QString> failures;
+    return failures;
+}
+}  // namespace
+
 void platform::installShippedFiles()
 {
     initShippedResources();
-    installShippedFile(QStringLiteral(":/shipped/StootplannerHelp.hlp"), QLatin1String(core::HelpFileName));
-    installShippedFile(QStringLiteral(":/shipped/ringin.wav"), QStringLiteral("ringin.wav"));
+    installFailures().clear();
+    for (const auto& [resource, name] : {std::pair{QStringLiteral(":/shipped/StootplannerHelp.hlp"),
+                                                   QString::fromLatin1(core::HelpFileName)},
+                                         std::pair{QStringLiteral(":/shipped/ringin.wav"), QStringLiteral("ringin.wav")}}) {
+        QString why;
+        if (!installShippedFile(resource, name, &why))
+            installFailures().insert(name, why);
+    }
+}
+
+QString platform::shippedFileFailure(const QString& fileName)
+{
+    return installFailures().value(fileName);
 }

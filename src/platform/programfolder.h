@@ -11,11 +11,14 @@ QString programFolder();
 
 // Copies a shipped file (a Qt resource such as ":/shipped/ringin.wav") into
 // the program folder under fileName when it is not there yet. Returns true
-// when the file is present afterwards. An existing file is never replaced.
-bool installShippedFile(const QString& resourcePath, const QString& fileName);
+// when the file is present afterwards, else false with the reason in `why`.
+// An existing file is never replaced.
+bool installShippedFile(const QString& resourcePath, const QString& fileName, QString* why = nullptr);
 
 // Installs every file the program ships that is missing in the program
 // folder: the help data file and the alarm sound. Called once at start-up.
 void installShippedFiles();
+// Why installShippedFiles could not put that file in place; empty when it did.
+QString shippedFileFailure(const QString& fileName);
 
 }  // namespace platform

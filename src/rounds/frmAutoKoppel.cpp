@@ -420,8 +420,11 @@ void frmAutoKoppel::Command3_Click()
     if (!CheckTournamentFiles(FileToernooi | FileSpelers | FileUitslag | FilePoules, this, CheckForm::Closing))
         return;
     const auto rows = ShownRows();
-    if (!core::commitAutoCarryOver(PadSpelers(), PadPoules(), rows, Toernooi.laatsteRonde, m_P)) {
-        platform::MsgBox(QStringLiteral("De spelers konden niet worden opgeslagen !"), platform::vbCritical, MeldingTitel);
+    QString why;
+    if (!core::commitAutoCarryOver({PadSpelers(), PadPoules(), PadHerstel()}, rows, Toernooi.laatsteRonde, m_P, &why)) {
+        platform::MsgBox(QStringLiteral("De spelers konden niet worden opgeslagen !\r\n") + why
+                             + QStringLiteral("\r\nEr is niemand doorgekoppeld."),
+                         platform::vbCritical, MeldingTitel);
         return;
     }
     if (!rows.empty())

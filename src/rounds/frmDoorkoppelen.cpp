@@ -426,11 +426,15 @@ void frmDoorkoppelen::CarryOverChecked()
     const auto uitslagen = core::RecordFile<UitslagRec>::readAll(PadUitslag());
     const auto recs =
         core::carryOverRecords(spelers, uitslagen, nummers, m_vorigeRonde, m_nieuweRonde, m_rechts, Toernooi);
-    for (const SpelerRec& rec : recs) {
-        Speler = rec;
-        core::RecordFile<SpelerRec>::append(PadSpelers(), Speler);
+    QString why;
+    if (!core::storeManualCarryOver({PadSpelers(), PadPoules(), PadHerstel()}, recs, Toernooi.laatsteRonde, &why)) {
+        platform::MsgBox(QStringLiteral("De spelers konden niet worden opgeslagen !\r\n") + why
+                             + QStringLiteral("\r\nEr is niemand doorgekoppeld."),
+                         platform::vbCritical, MeldingTitel);
+        return;
     }
-    core::markManualCarryOver(PadPoules(), Toernooi.laatsteRonde);
+    if (!recs.empty())
+        Speler = recs.back();
     FillCarryOverList(2);
     FillCarryOverList(1);
     platform::MsgBox(QStringLiteral("Speler(s) doorgekoppeld !"), platform::vbInformation, QStringLiteral("Gereed"));
@@ -442,9 +446,13 @@ void frmDoorkoppelen::AddPouleNewRound()
 {
     if (!CheckTournamentFiles(FileToernooi | FileSpelers | FilePoules, this, CheckForm::Closing))
         return;
-    const qint16 aantal = core::addPouleToRound(PadPoules(), m_nieuweRonde);
-    if (aantal == 0)
+    QString why;
+    const qint16 aantal = core::addPouleToRound(PadPoules(), m_nieuweRonde, &why);
+    if (aantal == 0) {
+        platform::MsgBox(QStringLiteral("De nieuwe poule kon niet worden opgeslagen !\r\n") + why, platform::vbCritical,
+                         MeldingTitel);
         return;
+    }
     ReadPoule(m_nieuweRonde);
     AantalPoules = aantal;
     m_poulesNieuw = aantal;

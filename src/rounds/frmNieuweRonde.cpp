@@ -106,10 +106,12 @@ void frmNieuweRonde::CreateNextRound()
 {
     if (!CheckTournamentFiles(FileToernooi | FilePoules, this, CheckForm::Closing))
         return;
-    const qint16 ronde = core::createNextRound(PadPoules(), PadToernooi(), Toernooi.laatsteRonde, &Toernooi);
-    if (ronde == 0) {
-        platform::MsgBox(QStringLiteral("De nieuwe ronde kon niet worden opgeslagen !"), platform::vbCritical,
-                         MeldingTitel);
+    QString why;
+    const qint16 nieuw = qint16(Toernooi.laatsteRonde + 1);
+    if (core::createNextRound(PadPoules(), PadToernooi(), PadHerstel(), Toernooi.laatsteRonde, &Toernooi, &why) == 0) {
+        platform::MsgBox(QStringLiteral("Ronde ") + signedNum(nieuw) + QStringLiteral(" is niet aangemaakt !\r\n")
+                             + why,
+                         platform::vbCritical, MeldingTitel);
         return;
     }
     HuidigeRonde = Toernooi.laatsteRonde;

@@ -2,6 +2,7 @@
 #include "app/modStootplanner.h"
 #include "app/shell.h"
 #include "core/htmlpage.h"
+#include "core/recordfile.h"
 #include "frmKleur.h"
 #include "frmOpslaanHtml.h"
 #include "modHtml.h"
@@ -14,7 +15,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QVBoxLayout>
 #include <functional>
 
@@ -175,11 +175,10 @@ void frmHTML::WriteStandingsHtml()
     in.achtergrondCode = modHtml::HtmlAchtergrondKleurCode;
     in.matchpunten = modStand::MatchpuntenModus;
     in.rijen = m_rijen;
-    QSaveFile f(ScratchPath());
-    if (!f.open(QIODevice::WriteOnly) || f.write(core::htmlPageBytes(in)) < 0 || !f.commit()) {
-        platform::MsgBox(QStringLiteral("HTML-code kan niet worden aangemaakt!") + QStringLiteral("\r\n") +
-                             f.errorString(),
-                         platform::vbCritical, MeldingTitel);
+    QString why;
+    if (!core::replaceFile(ScratchPath(), core::htmlPageBytes(in), &why)) {
+        platform::MsgBox(QStringLiteral("HTML-code kan niet worden aangemaakt!\r\n") + why, platform::vbCritical,
+                         MeldingTitel);
         return;
     }
     if (saveHook()) {

@@ -5,6 +5,7 @@
 #include "app/modStootplanner.h"
 #include "app/shell.h"
 #include "core/format.h"
+#include "core/recordfile.h"
 #include "frmHTML.h"
 #include "modStand.h"
 #include "platform/msgbox.h"
@@ -39,9 +40,15 @@ QString zoomPath()
 
 void writeZoomFile(int index)
 {
-    QFile f(zoomPath());
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(core::zoomFileBytes(index));
+    // A file that already holds the choice needs no write (nor a complaint on a read-only medium).
+    QByteArray now;
+    if (core::readFileBytes(zoomPath(), &now) && now == core::zoomFileBytes(index))
+        return;
+    QString why;
+    if (!core::replaceFile(zoomPath(), core::zoomFileBytes(index), &why))
+        platform::MsgBox(QStringLiteral("De lettergrootte kon niet worden bewaard in ") + core::ZoomFileName
+                             + QStringLiteral(" !\r\n") + why,
+                         platform::vbExclamation, MeldingTitel);
 }
 
 QPushButton* glyphButton(const QString& glyph, const QString& tip)
