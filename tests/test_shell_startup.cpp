@@ -2,6 +2,7 @@
 #include "app/frmStart.h"
 #include "app/mdiHoofd.h"
 #include "composition.h"
+#include "core/filechanges.h"
 #include "core/recordfile.h"
 #include "core/tournamentbuilder.h"
 #include "core/tournamentfiles.h"
@@ -10,9 +11,12 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLockFile>
 #include <QPushButton>
 #include <QtTest>
 #include <optional>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace modStootplanner;
 
@@ -124,6 +128,20 @@ private slots:
         QTest::newRow("other signature") << "XXXXXXXXXX" << 1 << "Fout !" << geen;
         QTest::newRow("too short") << "short" << 1 << "Fout !" << geen;
         QTest::newRow("no poules file") << "poules" << 1 << "Let op!" << "Poulebestand niet gevonden !\r\n" + restore;
+        const QString geenRonde = "Het poulebestand bevat geen gegevens voor ronde  2 !\r\n"
+                                  "Het bestand is beschadigd (gebruik dan Restore).";
+        QTest::newRow("poules file short") << "poules 8" << 1 << "Let op!" << geenRonde;
+        QTest::newRow("poules file empty") << "poules 0" << 1 << "Let op!" << geenRonde;
+        QTest::newRow("no rounds") << "rounds 0" << 1 << "Let op!"
+                                   << "Het toernooibestand Voorjaar_ST007.stt is beschadigd !\r\n"
+                                      "Het aantal rondes is  0, dat moet minstens 1 zijn.\r\n"
+                                      "Zet het toernooi terug met Restore.";
+        QTest::newRow("open in another copy") << "in use" << 1 << "Let op!"
+                                              << "Dit toernooi is al geopend in een ander exemplaar van Stootplanner !"
+                                                 "\r\nSluit het toernooi daar eerst af.";
+        QTest::newRow("lock of a copy that ended") << "stale" << 1 << "" << "";
+        QTest::newRow("change left halfway") << "halfway" << 1 << "" << "";
+        QTest::newRow("read-only folder") << "read-only" << 1 << "" << "";
     }
     void open()
     {
@@ -138,13 +156,33 @@ private slots:
         b.addPlayer(1, "Jansen", "J.", 1, 1, core::Fixed::fromDouble(1.2));
         const core::TournamentFileSet f = b.write();
         QFile settings(f.map + f.toernooi);
+        std::optional<QLockFile> elders;
         if (damage == "gone")
             QVERIFY(settings.remove());
         else if (damage == "short")
             QVERIFY(settings.resize(100));
         else if (damage == "poules")
             QVERIFY(QFile::remove(f.map + f.poules));
-        else if (!damage.isEmpty())
+        else if (damage.startsWith("poules "))
+            QVERIFY(QFile::resize(f.map + f.poules, damage.mid(7).toInt()));
+        else if (damage == "rounds 0") {
+            b.toernooi.laatsteRonde = 0;
+            QVERIFY(core::writeToernooi(settings.fileName(), b.toernooi));
+        } else if (damage == "in use")
+            QVERIFY(elders.emplace(f.map + f.slot).tryLock(0));
+        else if (damage == "stale") {
+            if (fork() == 0)
+                _exit(QLockFile(f.map + f.slot).lock() ? 0 : 1);   // ends without giving the lock up
+            wait(nullptr);
+        } else if (damage == "halfway") {   // undone when it is opened
+            core::FileChanges c(f.map + f.herstel);
+            c.keep(f.map + f.poules);
+            QVERIFY(c.begin(nullptr) && QFile::resize(f.map + f.poules, 0));
+        } else if (damage == "read-only") {
+            QVERIFY(QFile::setPermissions(f.map, QFile::ReadOwner | QFile::ExeOwner));
+            if (QFile(f.map + "x").open(QIODevice::WriteOnly))
+                QSKIP("file permissions do not bind this user");
+        } else if (!damage.isEmpty())
             QVERIFY(settings.open(QIODevice::ReadWrite) && settings.write(damage.toLatin1()) == damage.size());
         settings.close();
         QDir().mkpath(m_prog);
@@ -155,7 +193,7 @@ private slots:
         QFile ini(m_prog + "Stootplanner.ini");
         QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write(other) == other.size());
         ini.close();
-        const bool loaded = button == 1 && damage.isEmpty();
+        const bool loaded = button == 1 && prompt.isEmpty();
         QCOMPARE(ToernooiGeladen, loaded);
         QCOMPARE(DialoogResultaat, qint16(loaded ? 1 : button == 1 ? 2 : 0));
         QCOMPARE(m_hoofd->StatusBar1()->panelText(1),
@@ -180,8 +218,11 @@ private slots:
         } else {
             QVERIFY(ToernooiMap.isEmpty() && BestandToernooi.isEmpty());
         }
+        QCOMPARE(QFile::exists(f.map + f.slot), (loaded && damage != "read-only") || damage == "in use");
         m_hoofd->close();
         QVERIFY(m_hoofd->shutDownDone());
+        QCOMPARE(QFile::exists(f.map + f.slot), damage == "in use");   // given up at the end
+        QFile::setPermissions(f.map, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(readAll(m_prog + "Stootplanner.ini"), loaded ? (f.map + "\r\n" + f.toernooi + "\r\n").toUtf8() : other);
     }
 };

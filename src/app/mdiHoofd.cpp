@@ -581,6 +581,7 @@ void mdiHoofd::runShutDown()
         // settings file is written); it is not part of this program yet.
         if (autoBackup && core::isJa(Toernooi.automatischeBackup))
             autoBackup();
+        UnlockTournament();
     }
     emit shutDown();
 }

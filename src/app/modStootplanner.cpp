@@ -1,6 +1,8 @@
 #include "modStootplanner.h"
 #include "core/recordfile.h"
 #include <QFileInfo>
+#include <QLockFile>
+#include <memory>
 
 namespace modStootplanner {
 
@@ -51,9 +53,26 @@ core::TournamentFileSet fileSet()
     const int nr = core::tournamentNumberFromFileName(BestandToernooi);
     return core::tournamentFileSet(ToernooiMap, QString(), nr < 0 ? 0 : nr);
 }
+std::unique_ptr<QLockFile> slot;
 } // namespace
 
 QString PadHerstel() { return ToernooiMap + fileSet().herstel; }
+QString PadSlot() { return ToernooiMap + fileSet().slot; }
+
+TournamentLock LockTournament()
+{
+    auto lock = std::make_unique<QLockFile>(PadSlot());
+    // Held for hours: only an owner that has gone makes the lock stale.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0)) {
+        slot = std::move(lock);
+        return TournamentLock::Held;
+    }
+    // A read-only folder or medium takes no lock, and no writes either.
+    return lock->error() == QLockFile::LockFailedError ? TournamentLock::InUse : TournamentLock::NotPossible;
+}
+
+void UnlockTournament() { slot.reset(); }
 
 void SetTournamentFiles(const QString& map, const QString& bestandToernooi)
 {
@@ -69,6 +88,7 @@ void SetTournamentFiles(const QString& map, const QString& bestandToernooi)
 
 void ResetContext()
 {
+    UnlockTournament();
     ToernooiMap.clear();
     BestandToernooi.clear();
     BestandSpelers.clear();

@@ -71,13 +71,22 @@ QString PadSpelers();
 QString PadUitslag();
 QString PadPoules();
 QString PadPlanning();
-// The journal that keeps changes to several files together.
+// The journal that keeps changes to several files together, and the lock
+// held while the tournament is open.
 QString PadHerstel();
+QString PadSlot();
 
 // Sets the file names and folder of a tournament (number from its settings file name).
 void SetTournamentFiles(const QString& map, const QString& bestandToernooi);
-// Clears the current-tournament context (tests start from a clean state).
+// Clears the current-tournament context (tests start from a clean state)
+// and gives up the tournament's lock.
 void ResetContext();
+
+// Takes the lock beside the settings file, for as long as the tournament is
+// open, so that two copies of the program never write the same files.
+enum class TournamentLock { Held, InUse, NotPossible };
+TournamentLock LockTournament();
+void UnlockTournament();
 
 bool FileExists(const QString& path);
 inline QString PadNumber5(qint32 n) { return core::PadNumber5(n); }

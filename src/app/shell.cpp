@@ -5,6 +5,7 @@
 #include "app/mdiHoofd.h"
 #include "app/modStootplanner.h"
 #include "core/format.h"
+#include "core/filechanges.h"
 #include "core/recordfile.h"
 #include "core/tournamentfiles.h"
 #include "platform/inputfields.h"
@@ -144,20 +145,39 @@ bool OpenTournament(const QString& settingsPath, bool meldFouten)
         return meld(QStringLiteral("Toernooibestand niet gevonden !") + CrLf + QStringLiteral("Plaats het bestand ")
                         + naam + QStringLiteral(" terug in de juiste map,") + CrLf + RestoreLine,
                     platform::vbCritical, MeldingTitel);
-    const auto rec = core::readToernooi(settingsPath);
-    if (!rec || !rec->hasSignature() || core::tournamentNumberFromFileName(naam) < 0)
+    const auto gelezen = core::readToernooi(settingsPath);
+    if (!gelezen || !gelezen->hasSignature() || core::tournamentNumberFromFileName(naam) < 0)
         return meld(QStringLiteral("Het bestand ") + naam + QStringLiteral(" is geen toernooibestand van Stootplanner !"),
                     platform::vbCritical, QStringLiteral("Fout !"));
 
     SetTournamentFiles(map, naam);
-    const qint16 ronde = rec->laatsteRonde < 1 ? 1 : rec->laatsteRonde;
-    const auto poule = core::RecordFile<PouleRec>::read(PadPoules(), ronde);
-    if (!poule) {
-        // No half-set context stays behind: the user goes on without a tournament.
+    // From here on a refusal leaves no half-set context and no lock behind.
+    auto weiger = [&](const QString& tekst) {
         ResetContext();
-        return meld(QStringLiteral("Poulebestand niet gevonden !") + CrLf + RestoreLine, platform::vbCritical,
-                    MeldingTitel);
-    }
+        return meld(tekst, platform::vbCritical, MeldingTitel);
+    };
+    if (LockTournament() == TournamentLock::InUse)
+        return weiger(QStringLiteral("Dit toernooi is al geopend in een ander exemplaar van Stootplanner !") + CrLf
+                      + QStringLiteral("Sluit het toernooi daar eerst af."));
+    QString why;
+    if (!core::undoUnfinishedChanges(PadHerstel(), &why))
+        return weiger(QStringLiteral("Een onderbroken wijziging van dit toernooi kon niet ongedaan worden gemaakt !")
+                      + CrLf + why);
+    // Read again: undoing an interrupted change may have put the settings back.
+    const auto rec = core::readToernooi(settingsPath);
+    const qint16 ronde = rec ? rec->laatsteRonde : 0;
+    if (ronde < 1)
+        return weiger(QStringLiteral("Het toernooibestand ") + naam + QStringLiteral(" is beschadigd !") + CrLf
+                      + QStringLiteral("Het aantal rondes is ") + core::signedNum(ronde)
+                      + QStringLiteral(", dat moet minstens 1 zijn.") + CrLf
+                      + QStringLiteral("Zet het toernooi terug met Restore."));
+    const auto poule = core::RecordFile<PouleRec>::read(PadPoules(), ronde);
+    if (!poule)
+        return weiger(FileExists(PadPoules())
+                          ? QStringLiteral("Het poulebestand bevat geen gegevens voor ronde ") + core::signedNum(ronde)
+                                + QStringLiteral(" !") + CrLf
+                                + QStringLiteral("Het bestand is beschadigd (gebruik dan Restore).")
+                          : QStringLiteral("Poulebestand niet gevonden !") + CrLf + RestoreLine);
     Toernooi = *rec;
     HuidigeRonde = ronde;
     Poule = *poule;

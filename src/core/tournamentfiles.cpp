@@ -33,6 +33,8 @@ TournamentFileSet tournamentFileSet(const QString& map, const QString& naam, int
     s.poules = QStringLiteral("DataPoules_ST") + nnn + QStringLiteral(".stp");
     s.planning = QStringLiteral("Planning_ST") + nnn + QStringLiteral(".sta");
     s.herstel = QStringLiteral("HulpHerstel_ST") + nnn + QStringLiteral(".dat");
+    // Not "_ST<nnn>.": a backup of the tournament's files must not take the lock along.
+    s.slot = QStringLiteral("Geopend-ST") + nnn + QStringLiteral(".lock");
     return s;
 }
 

@@ -23,6 +23,7 @@ struct TournamentFileSet {
     QString poules;     // "DataPoules_ST<nnn>.stp"
     QString planning;   // "Planning_ST<nnn>.sta"
     QString herstel;    // "HulpHerstel_ST<nnn>.dat": undoes changes a stopped run left halfway
+    QString slot;       // "Geopend-ST<nnn>.lock": held while a copy of the program has it open
 };
 
 TournamentFileSet tournamentFileSet(const QString& map, const QString& naam, int nummer);
