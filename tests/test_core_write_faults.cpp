@@ -38,21 +38,11 @@ TournamentFileSet setUp(const QString& dir)
     return f;
 }
 
-SpelerRec carried(qint32 nr)
-{
-    SpelerRec s;
-    s.nummer = nr;
-    s.naam = QStringLiteral("Speler%1").arg(nr);
-    s.ronde = 2;
-    s.poule = 1;
-    return s;
-}
+const std::vector<AutoRij> rijen = {{"00002", "Speler2", "V.", "25", "1.000", "2"},
+                                     {"00004", "Speler4", "V.", "25", "1.000", "1"}};
 
 using Op = std::function<bool(const TournamentFileSet&, QString*)>;
-struct Case {
-    const char* name;
-    Op op;
-};
+struct Case { const char* name; Op op; };
 
 CarryFiles carry(const TournamentFileSet& f) { return {f.map + f.spelers, f.map + f.poules, f.map + f.herstel}; }
 PlanningRec planning(int nr) { return newPlanning(qint16(nr), 46300, 1, 4, 10, 2, 3); }
@@ -74,13 +64,10 @@ const Case cases[] = {
          return createNextRound(f.map + f.poules, f.map + f.toernooi, f.map + f.herstel, 2, nullptr, w) == 3;
      }},
     {"manual carry-over",
-     [](auto& f, QString* w) { return storeManualCarryOver(carry(f), {carried(1), carried(3), carried(4)}, 2, w); }},
-    {"automatic carry-over",
      [](auto& f, QString* w) {
-         const std::vector<AutoRij> rijen = {{"00002", "Speler2", "V.", "25", "1.000", "2"},
-                                             {"00004", "Speler4", "V.", "25", "1.000", "1"}};
-         return commitAutoCarryOver(carry(f), rijen, 2, 2, w);
+         return storeManualCarryOver(carry(f), {recordFromRow(rijen[0], 2), recordFromRow(rijen[1], 2)}, 2, w);
      }},
+    {"automatic carry-over", [](auto& f, QString* w) { return commitAutoCarryOver(carry(f), rijen, 2, 2, w); }},
     {"poule added", [](auto& f, QString* w) { return addPouleToRound(f.map + f.poules, 2, w) == 2; }},
 };
 

@@ -29,13 +29,6 @@ class TestWriteFaults : public QObject {
     Q_OBJECT
     std::unique_ptr<RoundsEnv> m_env;
 
-    testsupport::Files files() const
-    {
-        testsupport::Files f = snapshot(ToernooiMap, "t/");
-        f.insert(snapshot(ProgrammaMap, "p/"));
-        return f;
-    }
-
     void run(int action)
     {
         switch (action) {
@@ -48,10 +41,7 @@ class TestWriteFaults : public QObject {
             break;
         }
         case ShutDown: m_env->hoofd->close(); break;
-        case FontSize: {
-            frmStand w;   // the first opening writes the size file
-            break;
-        }
+        case FontSize: frmStand().hide(); break;   // its first opening writes the size file
         case NewPlanning: frmPlanningStart().Command2()->click(); break;
         case NewRound: frmNieuweRonde().Command1()->click(); break;
         case Manual:
@@ -62,10 +52,8 @@ class TestWriteFaults : public QObject {
             break;
         }
         case Auto: {
-            frmAutoKoppel w;
-            w.Option2(0)->setChecked(true);
+            frmAutoKoppel w;   // four players over two poules
             w.Text1()->setText("4");
-            w.Option1(0)->setChecked(true);
             w.Text2()->setText("2");
             w.Command2()->click();
             w.Command3()->click();
@@ -123,6 +111,7 @@ private slots:
         QVERIFY(core::writeIni(ProgrammaMap + core::IniFileName, {"/oud/", "Oud_ST001.stt"}));
         QVERIFY(core::replaceFile(ProgrammaMap + core::ScratchPageName, "<nieuw>\r\n"));
         QVERIFY(core::replaceFile(ToernooiMap + "stand.html", "<oud>\r\n"));
+        auto files = [] { return snapshot(ProgrammaMap, "p/", snapshot(ToernooiMap, "t/")); };
         const testsupport::Files before = files();
         core::writeSeam().bytesLeft = fault == FullDisk ? 0 : -1;
         core::writeSeam().readOnly = fault == ReadOnly;

@@ -9,11 +9,10 @@ namespace testsupport {
 
 using Files = QMap<QString, QByteArray>;
 
-// Names get the prefix. The scratch page is left out: the save dialog
-// removes it whenever it closes.
-inline Files snapshot(const QString& dir, const QString& prefix = QString())
+// Added to `out`, names with the prefix. The scratch page is left out: the
+// save dialog removes it whenever it closes.
+inline Files snapshot(const QString& dir, const QString& prefix = QString(), Files out = {})
 {
-    Files out;
     for (const QFileInfo& fi : QDir(dir).entryInfoList(QDir::Files | QDir::Hidden))
         if (fi.fileName() != core::ScratchPageName)
             core::readFileBytes(fi.filePath(), &out[prefix + fi.fileName()]);
