@@ -34,8 +34,16 @@ int DigitCount(Fixed value)
     return DigitCount(value.floor());
 }
 
+namespace {
+QChar g_decimalSeparator;
+} // namespace
+
+void setDecimalSeparator(QChar separator) { g_decimalSeparator = separator; }
+
 QChar decimalSeparator()
 {
+    if (!g_decimalSeparator.isNull())
+        return g_decimalSeparator;
     QString dp = QLocale().decimalPoint();
     return dp.isEmpty() ? QLatin1Char('.') : dp.at(0);
 }

@@ -15,8 +15,12 @@ int DigitCount(double value);
 int DigitCount(Fixed value);
 int DigitCount(qint64 value);
 
-// The decimal separator of the regional settings (QLocale default).
+// The decimal separator of the regional settings: the one set at start-up,
+// else that of the default locale.
 QChar decimalSeparator();
+// Fixes the separator whatever the default locale says (a null QChar: follow
+// it again); the program's language and its number texts can then differ.
+void setDecimalSeparator(QChar separator);
 // Int(v x 10^d) / 10^d shown with exactly d decimals (d is 2 or 3): "0.00" / "0.000".
 QString truncatedText(Fixed v, int decimals);
 // The display decimals of a tournament setting: 3 for 3, else 2.

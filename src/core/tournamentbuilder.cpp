@@ -134,7 +134,7 @@ struct Lcg {
 };
 } // namespace
 
-TournamentFileSet writeDemoTournament(const QString& folder)
+TournamentBuilder demoTournament(const QString& folder)
 {
     TournamentBuilder b(folder, QStringLiteral("Demo toernooi"), 1);
     b.toernooi.subtitel = QStringLiteral("Clubkampioenschap libre 2026-2027");
@@ -204,7 +204,12 @@ TournamentFileSet writeDemoTournament(const QString& folder)
         }
     }
     b.setRound(1, 4);
-    return b.write();
+    return b;
+}
+
+TournamentFileSet writeDemoTournament(const QString& folder)
+{
+    return demoTournament(folder).write();
 }
 
 } // namespace core

@@ -44,6 +44,7 @@ private:
 };
 
 // The demo tournament: "Demo toernooi", number 001, one round of four poules.
+TournamentBuilder demoTournament(const QString& folder);
 TournamentFileSet writeDemoTournament(const QString& folder);
 
 } // namespace core

@@ -1,6 +1,8 @@
 // The print-outs of the cross table: the table on landscape sheets of at most
 // 30 x 30 players, and the portrait list of games still to play.
 #include "PrintMatrix.h"
+
+#include <QFontMetrics>
 #include "app/cLogo.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
@@ -50,15 +52,20 @@ namespace overviews {
 
 QFont MatrixNameFont()
 {
+    // No stretch of its own: on a face that is narrow already Qt would widen it.
     QFont f(QStringLiteral("Arial Narrow"));
     f.setPointSizeF(8.25);
-    f.setStretch(QFont::SemiCondensed);
     return f;
 }
 
 void DrawColumnName(platform::PictureBox* kop, const QString& naam)
 {
-    kop->setFont(MatrixNameFont());
+    // The caption starts 16 pixels above the bottom; a name too long for the
+    // rest of the head is written a little smaller rather than cut.
+    QFont f = MatrixNameFont();
+    while (QFontMetrics(f).horizontalAdvance(naam) > kop->height() - 16 && f.pointSizeF() > 6)
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+    kop->setFont(f);
     kop->setBackColor(Qt::white);
     cLogo logo;
     logo.setDrawingObject(kop);

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -444,6 +445,8 @@ void frmMatrix::BuildMatrixCells()
         const core::MatrixEntry& e = m_entries[size_t(k - 1)];
         auto* naam = new QLabel(e.text, m_rowPanel);
         naam->setObjectName(QStringLiteral("Label2_%1").arg(k));
+        // The narrow font of the column heads: a name of 20 characters fits the row too.
+        naam->setFont(overviews::MatrixNameFont());
         naam->setFrameShape(QFrame::Box);
         naam->setIndent(3);
         naam->setGeometry(0, (k - 1) * s, Px(NameWidth), s);

@@ -104,6 +104,7 @@ frmOvSpeler::frmOvSpeler(QWidget* parent) : QWidget(parent)
     auto* kies = new QGroupBox(QStringLiteral(" Kies poule en speler "), this);
     kies->setObjectName(QStringLiteral("Frame2"));
     auto* kL = new QVBoxLayout(kies);
+    kL->setContentsMargins(6, 6, 6, 6);
     auto* pijlen = new QHBoxLayout;
     const QString glyphs[2] = {QStringLiteral("\u25C0"), QStringLiteral("\u25B6")};
     const QString tips[2] = {QStringLiteral("Vorige poule"), QStringLiteral("Volgende poule")};
@@ -140,14 +141,13 @@ frmOvSpeler::frmOvSpeler(QWidget* parent) : QWidget(parent)
 
     m_players = new QTreeWidget(kies);
     m_players->setObjectName(QStringLiteral("ListView1"));
+    // Room for a name of 20 and initials of 7 characters.
     modStand::SetupReportList(m_players, {QStringLiteral("Nr"), QStringLiteral("Naam"), QStringLiteral("VL")},
-                              {1, 1500, 500}, 3);
-    m_players->setColumnWidth(0, 0);
+                              {1, 1950, 780}, 3);
     m_players->header()->setMinimumSectionSize(0);
     m_players->setColumnWidth(0, 0);
     m_players->setSortingEnabled(false);
     m_players->header()->setSectionsClickable(true);
-    m_players->setMinimumWidth(Px(2400));
     connect(m_players->header(), &QHeaderView::sectionClicked, this, [this](int c) { ListView1_ColumnClick(c); });
     connect(m_players, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* it) { ListView1_ItemClick(it); });
     kL->addWidget(m_players, 1);
@@ -155,8 +155,9 @@ frmOvSpeler::frmOvSpeler(QWidget* parent) : QWidget(parent)
     label1->setObjectName(QStringLiteral("Label1"));
     kL->addWidget(label1);
     left->addWidget(kies, 1);
-    ronden->setFixedWidth(Px(3600));
-    kies->setFixedWidth(Px(3600));
+    // The game list keeps the rest of the window's width for all its columns.
+    ronden->setFixedWidth(Px(3080));
+    kies->setFixedWidth(Px(3080));
 
     auto* right = new QVBoxLayout;
     body->addLayout(right, 1);
@@ -179,15 +180,16 @@ frmOvSpeler::frmOvSpeler(QWidget* parent) : QWidget(parent)
     m_games->setObjectName(QStringLiteral("ListView2"));
     const QStringList captions = {"Rnd", "Poule", "Datum", "Pnt", "Car", "Brt", "Moy", "HS",
                                   "% car", "% moy", "Tegenstander", "Pnt", "Car", "Brt", "Moy", "HS"};
-    modStand::SetupReportList(m_games, captions, {500, 600, 1000, 500, 600, 600, 800, 600, 800, 800, 1350, 500, 600,
-                                                  600, 700, 600},
+    // Every column in view at the window's normal size, with room for the
+    // widest figures, the date and an opponent's name of 20 and initials of 7
+    // characters.
+    modStand::SetupReportList(m_games, captions, {435, 540, 945, 420, 510, 510, 600, 420, 690, 690, 2685, 420, 510,
+                                                  420, 600, 420},
                               2);
     // "Tegenstander" and the opponent's "Pnt" are left-aligned as well.
     for (int c : {10, 11})
         m_games->headerItem()->setTextAlignment(c, Qt::AlignLeft | Qt::AlignVCenter);
-    // The date must fit whatever the screen font.
-    m_games->setColumnWidth(2, qMax(Px(1000), m_games->fontMetrics().horizontalAdvance(QStringLiteral("00-00-0000")) + 14));
-    m_games->setColumnWidth(10, qMax(Px(1350), m_games->fontMetrics().horizontalAdvance(QStringLiteral("van der Heijden, J.H.")) + 8));
+    m_games->setMinimumWidth(platform::ListWidthForColumns(m_games));
     m_games->setSortingEnabled(false);
     m_games->setSelectionMode(QAbstractItemView::NoSelection);
     right->addWidget(m_games, 1);

@@ -1,5 +1,9 @@
 #include "formgeometry.h"
+#include <QHeaderView>
 #include <QMdiSubWindow>
+#include <QScrollBar>
+#include <QStyle>
+#include <QTreeView>
 
 namespace platform {
 
@@ -28,6 +32,12 @@ void placeChildWindowFitted(QWidget* form, int leftTw, int topTw)
     QWidget* frame = frameOf(form);
     frame->move(Px(leftTw), Px(topTw));
     frame->adjustSize();
+}
+
+int ListWidthForColumns(const QTreeView* list)
+{
+    return list->header()->length() + 2 * list->frameWidth()
+           + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list->verticalScrollBar());
 }
 
 } // namespace platform

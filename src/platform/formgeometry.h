@@ -3,6 +3,8 @@
 // twips to the pixel.
 #include <QWidget>
 
+class QTreeView;
+
 namespace platform {
 
 inline int Px(int twips) { return (twips + 7) / 15; }
@@ -14,5 +16,9 @@ void placeChildWindow(QWidget* form, int leftTw, int topTw);
 void placeChildWindow(QWidget* form, int leftTw, int topTw, int widthTw, int heightTw);
 // Places it and fits the frame to the form's own size.
 void placeChildWindowFitted(QWidget* form, int leftTw, int topTw);
+
+// The width a report list needs to show all its columns side by side, with
+// room for its frame and its vertical scroll bar.
+int ListWidthForColumns(const QTreeView* list);
 
 } // namespace platform

@@ -110,7 +110,7 @@ frmAutoKoppel::frmAutoKoppel(QWidget* parent) : QWidget(parent)
     auto* kolommen = new QHBoxLayout;
     top->addLayout(kolommen, 1);
     auto* linksPaneel = new QWidget(this);
-    linksPaneel->setFixedWidth(Px(5700));   // the result list takes the rest of the window's width
+    linksPaneel->setFixedWidth(Px(4950));   // the result list takes the rest of the window's width
     auto* links = new QVBoxLayout(linksPaneel);
     links->setContentsMargins(0, 0, 0, 0);
     kolommen->addWidget(linksPaneel, 0);
@@ -236,7 +236,9 @@ frmAutoKoppel::frmAutoKoppel(QWidget* parent) : QWidget(parent)
     rounds::SetupList(m_list,
                       {QStringLiteral("Nr"), QStringLiteral("Naam"), QStringLiteral("Vl"), QStringLiteral("Car Nieuw"),
                        QStringLiteral("Moy Nieuw"), QStringLiteral("Poule")},
-                      {650, 1300, 450, 1050, 1050, 650}, false);
+                      {650, 1950, 780, 900, 1000, 600}, false);
+    // Every column in view, with room for a name of 20 and initials of 7 characters.
+    m_list->setMinimumWidth(platform::ListWidthForColumns(m_list));
     rechts->addWidget(m_list, 1);
     auto* info = new QGroupBox(QStringLiteral(" Ter info: Dit is het resultaat van uw keuzes: "), this);
     info->setObjectName(QStringLiteral("Frame6"));

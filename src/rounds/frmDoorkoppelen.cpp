@@ -124,7 +124,7 @@ frmDoorkoppelen::frmDoorkoppelen(QWidget* parent) : QWidget(parent)
     rounds::SetupList(m_list1,
                       {QStringLiteral("Nr"), QStringLiteral("Naam"), QStringLiteral("VL"), QStringLiteral("Car oud"),
                        QStringLiteral("Moy oud")},
-                      {750, 1700, 600, 850, 900}, true);
+                      {750, 2000, 800, 850, 900}, true);
     lL->addWidget(m_list1, 1);
 
     auto* keuzeL = new QGroupBox(QStringLiteral(" Uw keuze "), links);
@@ -193,7 +193,7 @@ frmDoorkoppelen::frmDoorkoppelen(QWidget* parent) : QWidget(parent)
     rounds::SetupList(m_list2,
                       {QStringLiteral("Nr"), QStringLiteral("Naam"), QStringLiteral("VL"), QStringLiteral("Car nieuw"),
                        QStringLiteral("Moy nieuw")},
-                      {750, 1700, 600, 1000, 1000}, false);
+                      {750, 2000, 800, 1000, 1000}, false);
     rL->addWidget(m_list2, 1);
 
     auto* keuzeR = new QGroupBox(QStringLiteral(" Uw keuze "), rechts);

@@ -190,7 +190,9 @@ void frmStand::buildUi()
     m_label5->setFont(hf);
     hsL->addWidget(m_label4);
     hsL->addWidget(m_label5);
-    hs->setMinimumWidth(Px(2200));
+    // Room for a name of 20 and initials of 7 characters; a fixed width keeps
+    // the neighbouring frames in place whoever holds the run.
+    hs->setFixedWidth(Px(3000));
     onder->addWidget(hs);
 
     // Caroussel

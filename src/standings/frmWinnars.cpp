@@ -85,7 +85,7 @@ frmWinnars::frmWinnars(QWidget* parent) : QWidget(parent)
     auto* pL = new QVBoxLayout(plaatje);
     m_picture = new QLabel(plaatje);
     m_picture->setObjectName(QStringLiteral("Picture1"));
-    m_picture->setPixmap(decorativePicture(Px(2400), Px(2000)));
+    m_picture->setPixmap(decorativePicture(Px(2000), Px(1650)));
     pL->addWidget(m_picture);
     left->addWidget(plaatje);
     left->addStretch(1);
@@ -101,6 +101,8 @@ frmWinnars::frmWinnars(QWidget* parent) : QWidget(parent)
                               {600, 2000, 800, 650, 700, 500, 800, 900, 900}, 3);
     m_list->header()->setSectionsClickable(true);
     connect(m_list->header(), &QHeaderView::sectionClicked, this, [this](int c) { ListView1_ColumnClick(c); });
+    // Every column in view: the frames on the left take what is left over.
+    m_list->setMinimumWidth(platform::ListWidthForColumns(m_list));
     mid->addWidget(m_list, 1);
     Form_Load();
 }
