@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -178,6 +179,35 @@ private slots:
         pick("Alarm");
         QCOMPARE(w.Label2()->text(), QStringLiteral(" Klok"));
         QCOMPARE(w.RichTextBox1()->textCursor().selectedText(), QStringLiteral("alarm"));
+    }
+    void mouseFocusAndEnter()
+    {
+        frmHelpAlgemeen& w = open();
+        w.show();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto click = [](QListWidget* l, QListWidgetItem* it) {
+            l->scrollToItem(it);
+            QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(it).center());
+        };
+        // A mouse click on a keyword shows its topic.
+        w.TabStrip1_Click(2);
+        click(w.List1(), w.List1()->findItems("Alarm", Qt::MatchExactly).value(0));
+        QCOMPARE(w.Label2()->text(), QStringLiteral(" Klok"));
+        // The search box selects its text on entry; Enter moves on to "Zoek ...", and Enter there searches.
+        w.TabStrip1_Click(3);
+        w.Text1()->setText("klok");
+        w.Text1()->setFocus(Qt::MouseFocusReason);
+        QTRY_COMPARE(w.Text1()->selectedText(), QStringLiteral("klok"));
+        QTest::keyClick(w.Text1(), Qt::Key_Return);
+        QVERIFY(w.Command1()->hasFocus() && w.List2()->count() == 0);
+        QTest::keyClick(w.Command1(), Qt::Key_Return);
+        QCOMPARE(w.List2()->count(), 1);
+        // Entering the hit list opens nothing; a click on the hit does.
+        w.List2()->setFocus(Qt::TabFocusReason);
+        QCOMPARE(w.Label2()->text(), QString());
+        click(w.List2(), w.List2()->item(0));
+        QCOMPARE(w.Label2()->text(), QStringLiteral(" Klok"));
     }
     void tabsSwitchPanels()
     {

@@ -1,4 +1,5 @@
 #include "frmHelpAlgemeen.h"
+#include "platform/inputfields.h"
 #include "platform/keytoolbar.h"
 #include "core/format.h"
 
@@ -144,7 +145,8 @@ frmHelpAlgemeen::frmHelpAlgemeen(QWidget* parent) : QWidget(parent)
 
     m_index = new QListWidget(this);
     m_index->setObjectName(QStringLiteral("List1"));
-    connect(m_index, &QListWidget::currentRowChanged, this, [this] { List1_Click(); });
+    // Once the entry is selected: a mouse click makes it current before it selects it.
+    connect(m_index, &QListWidget::itemSelectionChanged, this, [this] { List1_Click(); });
     connect(m_index, &QListWidget::itemDoubleClicked, this, [this] { List1_DblClick(); });
 
     m_frame = new QFrame(this);
@@ -153,7 +155,7 @@ frmHelpAlgemeen::frmHelpAlgemeen(QWidget* parent) : QWidget(parent)
     m_zoekTekst = new QLineEdit(m_frame);
     m_zoekTekst->setObjectName(QStringLiteral("Text1"));
     m_zoekTekst->setGeometry(Px(105), Px(420), Px(3165), Px(330));
-    connect(m_zoekTekst, &QLineEdit::returnPressed, this, [this] { Command1_Click(); });
+    platform::setupInputField(m_zoekTekst, platform::KeyFilter::Any);
     m_vraag = new QPushButton(QStringLiteral("?"), m_frame);
     m_vraag->setObjectName(QStringLiteral("Command3"));
     QFont vf(QStringLiteral("Times New Roman"));
@@ -165,11 +167,15 @@ frmHelpAlgemeen::frmHelpAlgemeen(QWidget* parent) : QWidget(parent)
     m_zoek = new QPushButton(QStringLiteral("Zoek ..."), m_frame);
     m_zoek->setObjectName(QStringLiteral("Command1"));
     m_zoek->setGeometry(Px(2100), Px(840), Px(1170), Px(330));
+    // Enter in the search box leads here, and Enter here searches.
+    m_zoek->setAutoDefault(true);
+    setTabOrder(m_zoekTekst, m_zoek);
     connect(m_zoek, &QPushButton::clicked, this, [this] { Command1_Click(); });
     m_hits = new QListWidget(m_frame);
     m_hits->setObjectName(QStringLiteral("List2"));
     m_hits->setGeometry(Px(105), Px(1260), Px(3165), Px(3765));
-    connect(m_hits, &QListWidget::currentRowChanged, this, [this] { List2_Click(); });
+    // Only a selected hit opens: entering the list makes a row current without choosing it.
+    connect(m_hits, &QListWidget::itemSelectionChanged, this, [this] { List2_Click(); });
     connect(m_hits, &QListWidget::itemDoubleClicked, this, [this] { List2_DblClick(); });
     m_hint = new QLabel(QStringLiteral("Click op onderwerp om helptekst te tonen"), m_frame);
     m_hint->setObjectName(QStringLiteral("Label1"));
@@ -443,7 +449,7 @@ void frmHelpAlgemeen::Command1_Click()
 void frmHelpAlgemeen::List2_Click()
 {
     QListWidgetItem* it = m_hits->currentItem();
-    if (m_hits->count() == 0 || m_hits->currentRow() < 0 || !it)
+    if (m_hits->count() == 0 || m_hits->currentRow() < 0 || !it || !it->isSelected())
         return;
     if (!modHelp::CheckHelpFile())
         return;
