@@ -15,7 +15,7 @@
 using namespace modStootplanner;
 
 namespace {
-QString s_tijd;
+QTime s_nu;
 
 bool near(const QPointF& a, const QPointF& b) { return (a - b).manhattanLength() < 0.01; }
 
@@ -38,14 +38,14 @@ private slots:
     {
         ResetContext();
         ProgrammaMap = QStringLiteral("/programma/");
-        s_tijd = QStringLiteral("14:05:07");
-        frmKlok::TijdBron = [] { return s_tijd; };
+        s_nu = QTime(14, 5, 7);
+        frmKlok::Nu = [] { return s_nu; };
         m_sound = new platform::RecordingSound;
     }
     void cleanup()
     {
         delete m_sound;
-        frmKlok::TijdBron = nullptr;
+        frmKlok::Nu = nullptr;
     }
     void readClockText_data()
     {
@@ -62,6 +62,7 @@ private slots:
         QTest::newRow("2:05:07 PM") << "2:05:07 PM" << QStringList{"", "2", "0", "5"}
                                     << QList<int>{0, 2, 0, 5, 2, 5, 7};
         QTest::newRow("no seconds") << "14:05" << QStringList{"1", "4", "0", "5"} << QList<int>{1, 4, 0, 5, 2, 5, 0};
+        QTest::newRow("colon at 7: unreadable") << "kl. 12:31:10" << QStringList() << QList<int>();
     }
     void readClockText()
     {
@@ -69,20 +70,49 @@ private slots:
         QFETCH(QStringList, shown);
         QFETCH(QList<int>, values);
         const auto r = core::readClockText(tekst);
-        QVERIFY(r);
+        QCOMPARE(bool(r), !shown.isEmpty());
+        if (!r)
+            return;
         QCOMPARE((QStringList{r->uurTienTekst, r->uurEenTekst, r->minTienTekst, r->minEenTekst}), shown);
         QCOMPARE((QList<int>{r->uurTien, r->uurEen, r->minTien, r->minEen, r->klokUur, r->klokMinuten,
                              r->klokSeconden}),
                  values);
     }
-    void opensOnTheDigits()
+    // Run once more under a 12-hour (en_US) and a 24-hour (nl_NL) system locale.
+    void systemTimeFormat_data()
     {
-        s_tijd = "9:05:07";
+        QTest::addColumn<QTime>("tijd");
+        QTest::addColumn<QStringList>("face");
+        const bool twaalf = QLocale::system().timeFormat().contains("ap", Qt::CaseInsensitive);
+        QTest::newRow("9:05") << QTime(9, 5, 7) << QStringList{twaalf ? "" : "0", "9", "0", "5", ":"};
+        QTest::newRow("14:05") << QTime(14, 5, 7) << (twaalf ? QStringList{"", "2", "0", "5", ":"}
+                                                             : QStringList{"1", "4", "0", "5", ":"});
+        QTest::newRow("0:01") << QTime(0, 1, 59) << QStringList{twaalf ? "1" : "0", twaalf ? "2" : "0", "0", "1", ":"};
+    }
+    void systemTimeFormat()
+    {
+        QFETCH(QTime, tijd);
+        QFETCH(QStringList, face);
+        s_nu = tijd;
         frmKlok w;
         QStringList shown;
         for (int i = 0; i < 5; ++i)
             shown << w.Label2(i)->text();
-        QCOMPARE(shown, (QStringList{"", "9", "0", "5", ":"}));
+        QCOMPARE(shown, face);
+        // The alarm reads the 24-hour clock: set to this time, it rings.
+        switchAlarmOn(w, {tijd.hour() / 10, tijd.hour() % 10, tijd.minute() / 10, tijd.minute() % 10});
+        w.Timer2_Timer();
+        QCOMPARE(m_sound->played.size(), 1);
+        // The computer's own clock, read in the same format.
+        frmKlok::Nu = nullptr;
+        const QString voor = frmKlok::SystemTimeText(QTime::currentTime());
+        frmKlok echt;
+        QVERIFY(echt.TijdTekst == voor || echt.TijdTekst == frmKlok::SystemTimeText(QTime::currentTime()));
+        QVERIFY(echt.TijdTekst.startsWith(echt.Label2(0)->text() + echt.Label2(1)->text() + ':'));
+    }
+    void opensOnTheDigits()
+    {
+        frmKlok w;
         QVERIFY(w.Timer1()->isActive() && !w.Timer2()->isActive() && !w.Timer3()->isActive());
         QCOMPARE(w.Timer1()->interval(), 1000);
         QVERIFY(!w.Frame2()->isHidden() && w.Frame1()->isHidden());
@@ -92,7 +122,7 @@ private slots:
     {
         // 15:30:20: hour at 105 degrees, minute at 180, seconds at 120, with 3.14 for pi
         // (hence the minute hand's x of 2278 rather than 2275).
-        s_tijd = "15:30:20";
+        s_nu = QTime(15, 30, 20);
         frmKlok w;
         const QList<QPointF> at1530 = hands(w);
         QVERIFY(near(at1530[0], {3627.632, 2636.090}));
@@ -103,14 +133,9 @@ private slots:
         QVERIFY(w.Line(3).p1 == c && w.Line(1).p2 == c && w.Line(5).p1 == c);
         QVERIFY(w.Line(4).p2 == w.Line(3).p2 && w.Line(2).p1 == w.Line(1).p1);
         // The hands move on each tick, whichever panel shows; 12:00 points up.
-        s_tijd = "12:00:00";
+        s_nu = QTime(12, 0, 0);
         w.Timer1_Timer();
         QVERIFY(near(w.Line(3).p2, {2270.541, 875.007}));
-        QCOMPARE(w.Line(1).p1, QPointF(2275, 2275 - 1960));
-        // A time the clock cannot read leaves the digits and the hands.
-        s_tijd = "kl. 12:31:10";   // first colon at position 7
-        w.Timer1_Timer();
-        QCOMPARE(w.Label2(2)->text(), QStringLiteral("0"));
         QCOMPARE(w.Line(1).p1, QPointF(2275, 2275 - 1960));
     }
     void scrollBarsSetTheAlarmDigits()
@@ -135,7 +160,7 @@ private slots:
     }
     void alarmRingsTwiceThenSwitchesOff()
     {
-        s_tijd = "07:29:58";
+        s_nu = QTime(7, 29, 58);
         frmKlok w;
         switchAlarmOn(w, {0, 7, 3, 0});
         QVERIFY(w.Option1(0)->isChecked() && !w.Option1(1)->isChecked());
@@ -144,7 +169,7 @@ private slots:
         QVERIFY(w.Timer2()->isActive());
         QCOMPARE(w.Timer2()->interval(), 5000);
         w.Timer2_Timer();
-        s_tijd = "07:30:01";
+        s_nu = QTime(7, 30, 1);
         w.Timer2_Timer();   // the check looks at the digits of the last tick
         QVERIFY(m_sound->played.isEmpty());
         w.Timer1_Timer();
@@ -171,8 +196,8 @@ private slots:
         // An alarm hour that does not exist (24 to 29) never rings.
         frmKlok v;
         switchAlarmOn(v, {2, 5, 0, 0});
-        for (const char* t : {"23:59:00", "02:50:00", "20:05:00", "2:05:00"}) {
-            s_tijd = QString::fromLatin1(t);
+        for (QTime t : {QTime(23, 59), QTime(2, 50), QTime(20, 5), QTime(2, 5)}) {
+            s_nu = t;
             v.Timer1_Timer();
             v.Timer2_Timer();
         }

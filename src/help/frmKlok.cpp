@@ -35,13 +35,6 @@ namespace {
 
 const QColor DonkerBlauw(0, 0, 128);
 
-// Always the 24-hour clock: on a system set to a 12-hour format the face and
-// the alarm would otherwise read 2 PM as 02 and never ring in the afternoon.
-QString systemTimeText()
-{
-    return QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
-}
-
 QFont timesBold(double points)
 {
     QFont f(QStringLiteral("Times New Roman"));
@@ -180,12 +173,16 @@ const char* const kKlokHelp =
 
 QIcon frmKlok::ClockIcon() { return toolPicture(QStringLiteral("But04")); }
 
+QString frmKlok::SystemTimeText(const QTime& t)
+{
+    const QLocale systeem = QLocale::system();
+    return systeem.toString(t, systeem.timeFormat(QLocale::LongFormat));
+}
+
 frmKlok::frmKlok(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("frmKlok"));
     setWindowTitle(QStringLiteral("Klok"));
-    if (!TijdBron)
-        TijdBron = systemTimeText;
 
     m_toolbar = platform::makeKeyToolbar(this,
                                          {{"But02", "Sluiten", toolPicture(QStringLiteral("But02"))},
@@ -344,14 +341,17 @@ void frmKlok::showEvent(QShowEvent* e)
 
 void frmKlok::ShowDigitalTime()
 {
-    TijdTekst = TijdBron ? TijdBron() : systemTimeText();
+    const QTime nu = Nu ? Nu() : QTime::currentTime();
+    TijdTekst = SystemTimeText(nu);
+    // The alarm reads the 24-hour clock whatever the face shows: on a 12-hour
+    // face 2 PM reads 2, and an alarm set to 14:00 would never ring.
+    UurTien = nu.hour() / 10;
+    UurEen = nu.hour() % 10;
+    MinTien = nu.minute() / 10;
+    MinEen = nu.minute() % 10;
     const auto r = core::readClockText(TijdTekst);
     if (!r)
-        return;   // a time format the clock cannot read: digits and hands stay
-    UurTien = r->uurTien;
-    UurEen = r->uurEen;
-    MinTien = r->minTien;
-    MinEen = r->minEen;
+        return;   // a time format the face cannot read: digits and hands stay
     KlokUur = r->klokUur;
     KlokMinuten = r->klokMinuten;
     KlokSeconden = r->klokSeconden;

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QIcon>
 #include <QPointF>
+#include <QTime>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -32,8 +33,10 @@ class frmKlok : public QWidget {
 public:
     explicit frmKlok(QWidget* parent = nullptr);
 
-    // The computer's time as text in the system's time format; tests replace it.
-    static inline std::function<QString()> TijdBron;
+    // The computer's time; tests replace it.
+    static inline std::function<QTime()> Nu;
+    // A time as text in the system's time format, as the face reads it.
+    static QString SystemTimeText(const QTime& t);
     // The picture of the main toolbar key "But16".
     static QIcon ClockIcon();
 
