@@ -4,6 +4,7 @@
 #include "core/helpfile.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <cstdio>
 
 int main(int argc, char** argv)
@@ -26,8 +27,9 @@ int main(int argc, char** argv)
     QByteArray out;
     for (const core::HelpRec& h : *topics)
         out.append(h.toBytes());
-    QFile f(QString::fromLocal8Bit(argv[2]));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(out) != out.size()) {
+    // All or nothing: a failed write leaves the old file as it was.
+    QSaveFile f(QString::fromLocal8Bit(argv[2]));
+    if (!f.open(QIODevice::WriteOnly) || f.write(out) != out.size() || !f.flush() || !f.commit()) {
         std::fprintf(stderr, "make-help-file: cannot write %s\n", argv[2]);
         return 1;
     }
