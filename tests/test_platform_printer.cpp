@@ -2,6 +2,7 @@
 // back-end (10 twips a point per character, 11 bold; lines 23 twips a point).
 #include "platform/printer.h"
 #include "support/shell_fixture.h"
+#include "support/standings_fixture.h"
 
 #include <QtTest>
 
@@ -125,6 +126,7 @@ private slots:
     {
         QTemporaryDir dir;
         const testsupport::ScopedEnv pdf("STOOTPLANNER_PRINT_PDF", dir.path() + "/uit%n.pdf");
+        QVERIFY(standtest::writeFile(dir.path() + "/uit1.pdf", "vorige"));   // a file of an earlier run
         SystemPrinter p;
         QVERIFY(p.printsToPdf());
         p.setFontName("Times New Roman");
@@ -142,10 +144,11 @@ private slots:
         p.EndDoc();
         p.Print({"tweede document"});
         p.EndDoc();
-        // One file a document; the first has two pages.
-        QFile second(dir.path() + "/uit2.pdf");
+        // One file a document, numbered on after the earlier run's; the first has two pages.
+        QFile old(dir.path() + "/uit1.pdf"), second(dir.path() + "/uit3.pdf");
+        QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "vorige");
         QVERIFY(second.open(QIODevice::ReadOnly) && second.read(5) == "%PDF-");
-        QFile first(dir.path() + "/uit1.pdf");
+        QFile first(dir.path() + "/uit2.pdf");
         QVERIFY(first.open(QIODevice::ReadOnly));
         const QByteArray bytes = first.readAll();
         QVERIFY(bytes.startsWith("%PDF-"));

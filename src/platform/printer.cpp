@@ -2,12 +2,15 @@
 
 #include "printerror.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QRegularExpression>
 #include <QTextStream>
 
 namespace platform {
@@ -406,7 +409,18 @@ void SystemPrinter::backendBeginDoc()
 {
     if (printsToPdf()) {
         QString name = d->pdfPattern;
-        name.replace(QLatin1String("%n"), QString::number(++d->docCounter));
+        if (name.contains(QLatin1String("%n"))) {
+            // Numbered files of an earlier run stay: the count goes on after the highest one there.
+            const QFileInfo fi(name);
+            const QStringList parts = fi.fileName().split(QLatin1String("%n"));
+            const QRegularExpression numbered(QRegularExpression::anchoredPattern(
+                QRegularExpression::escape(parts.value(0)) + QStringLiteral("(\\d+)")
+                + QRegularExpression::escape(parts.mid(1).join(QLatin1String("%n")))));
+            for (const QString& f : fi.dir().entryList(QDir::Files))
+                if (const auto m = numbered.match(f); m.hasMatch())
+                    d->docCounter = qMax(d->docCounter, m.captured(1).toInt());
+            name.replace(QLatin1String("%n"), QString::number(++d->docCounter));
+        }
         d->printer.setOutputFileName(name);
     } else if (d->printer.outputFormat() == QPrinter::NativeFormat
                && QPrinterInfo::availablePrinterNames().isEmpty()) {

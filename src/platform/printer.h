@@ -236,7 +236,8 @@ private:
 
 // Back-end on QPrinter: the system's default printer, or a PDF file when the
 // environment variable STOOTPLANNER_PRINT_PDF names one (each document then
-// overwrites that file; a "%n" in the name is replaced by a document counter).
+// overwrites that file; a "%n" in the name is replaced by a document counter
+// that goes on after the numbered files already there, so none is replaced).
 // Throws PrintError 68 when no printer is available.
 class SystemPrinter final : public Printer {
 public:
