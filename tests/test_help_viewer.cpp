@@ -186,13 +186,11 @@ private slots:
         w.show();
         w.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        auto click = [](QListWidget* l, QListWidgetItem* it) {
-            l->scrollToItem(it);
-            QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(it).center());
-        };
         // A mouse click on a keyword shows its topic.
         w.TabStrip1_Click(2);
-        click(w.List1(), w.List1()->findItems("Alarm", Qt::MatchExactly).value(0));
+        QListWidgetItem* alarm = w.List1()->findItems("Alarm", Qt::MatchExactly).value(0);
+        w.List1()->scrollToItem(alarm);
+        QTest::mouseClick(w.List1()->viewport(), Qt::LeftButton, {}, w.List1()->visualItemRect(alarm).center());
         QCOMPARE(w.Label2()->text(), QStringLiteral(" Klok"));
         // The search box selects its text on entry; Enter moves on to "Zoek ...", and Enter there searches.
         w.TabStrip1_Click(3);
@@ -206,7 +204,8 @@ private slots:
         // Entering the hit list opens nothing; a click on the hit does.
         w.List2()->setFocus(Qt::TabFocusReason);
         QCOMPARE(w.Label2()->text(), QString());
-        click(w.List2(), w.List2()->item(0));
+        const QPoint hit = w.List2()->visualItemRect(w.List2()->item(0)).center();
+        QTest::mouseClick(w.List2()->viewport(), Qt::LeftButton, {}, hit);
         QCOMPARE(w.Label2()->text(), QStringLiteral(" Klok"));
     }
     void tabsSwitchPanels()

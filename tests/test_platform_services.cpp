@@ -1,7 +1,4 @@
 // Message boxes, input fields and the program folder of the platform layer.
-#include "core/format.h"
-#include "planning/frmPlanningStart.h"
-#include "platform/appearance.h"
 #include "platform/inputfields.h"
 #include "platform/msgbox.h"
 #include "platform/programfolder.h"
@@ -9,10 +6,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QCalendarWidget>
-#include <QDateEdit>
-#include <QDialogButtonBox>
-#include <QPushButton>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QVBoxLayout>
@@ -171,17 +164,6 @@ private slots:
         QCOMPARE(read(target), QByteArray("eigen"));
         QVERIFY(!installShippedFile(dir.path() + "/bestaat-niet", "x.hlp"));
         QVERIFY(!QFile::exists(dir.path() + "/prog/x.hlp"));
-    }
-    void dutchTextsSystemNumbers()   // last: it changes the program's language
-    {
-        const QChar systeem = QLocale::system().decimalPoint().at(0);
-        UseDutchTexts();
-        QDialogButtonBox knoppen(QDialogButtonBox::Cancel);
-        QCOMPARE(knoppen.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Annuleren"));
-        frmPlanningStart d;
-        QCOMPARE(d.DTPicker1()->calendarWidget()->locale().monthName(10), QStringLiteral("oktober"));
-        QCOMPARE(core::truncatedText(core::Fixed::fromRaw(15000), 2), QStringLiteral("1") + systeem + "50");
-        QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));   // Dutch by default, yet the number above kept the system's
     }
 };
 

@@ -126,14 +126,13 @@ frmOvSpeler::frmOvSpeler(QWidget* parent) : QWidget(parent)
     m_combo = new QComboBox(kies);
     m_combo->setObjectName(QStringLiteral("Combo1"));
     m_combo->setPlaceholderText(QStringLiteral("Ga naar poule"));
-    m_combo->setMinimumWidth(Px(1000));
+    m_combo->setMinimumWidth(Px(800));
     connect(m_combo, &QComboBox::activated, this, [this] { Combo1_Click(); });
     m_command2 = helpButton(kies, QStringLiteral("Command2"));
     connect(m_command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
     pijlen->addWidget(m_command1[0]);
     pijlen->addWidget(m_label2);
     pijlen->addWidget(m_command1[1]);
-    pijlen->addSpacing(8);
     pijlen->addWidget(m_combo);
     pijlen->addStretch(1);
     pijlen->addWidget(m_command2);
