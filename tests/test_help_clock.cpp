@@ -104,8 +104,7 @@ private slots:
         switchAlarmOn(w, {tijd.hour() / 10, tijd.hour() % 10, tijd.minute() / 10, tijd.minute() % 10});
         w.Timer2_Timer();
         QCOMPARE(m_sound->played.size(), 1);
-        // The computer's own clock, read in the same format.
-        frmKlok::Nu = nullptr;
+        frmKlok::Nu = nullptr;   // the computer's own clock, read in the same format
         const QString voor = frmKlok::SystemTimeText(QTime::currentTime());
         frmKlok echt;
         QVERIFY(echt.TijdTekst == voor || echt.TijdTekst == frmKlok::SystemTimeText(QTime::currentTime()));
