@@ -2,9 +2,9 @@
 // (help-topics.txt): one 2157-byte record per topic, record k holding topic k.
 // Usage: make-help-file <help-topics.txt> <StootplannerHelp.hlp>
 #include "core/helpfile.h"
+#include "core/recordfile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cstdio>
 
 int main(int argc, char** argv)
@@ -28,9 +28,8 @@ int main(int argc, char** argv)
     for (const core::HelpRec& h : *topics)
         out.append(h.toBytes());
     // All or nothing: a failed write leaves the old file as it was.
-    QSaveFile f(QString::fromLocal8Bit(argv[2]));
-    if (!f.open(QIODevice::WriteOnly) || f.write(out) != out.size() || !f.flush() || !f.commit()) {
-        std::fprintf(stderr, "make-help-file: cannot write %s\n", argv[2]);
+    if (QString why; !core::replaceFile(QString::fromLocal8Bit(argv[2]), out, &why)) {
+        std::fprintf(stderr, "make-help-file: cannot write %s: %s\n", argv[2], qPrintable(why));
         return 1;
     }
     std::printf("%d topics written\n", int(topics->size()));
