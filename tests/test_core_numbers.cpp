@@ -5,6 +5,7 @@
 #include "core/tournamentbuilder.h"
 #include <QLocale>
 #include <QTest>
+#include <limits>
 
 using namespace core;
 
@@ -58,6 +59,14 @@ void TestCoreNumbers::parseExact_data()
     QTest::newRow("empty") << "" << false << qint64(0);
     QTest::newRow("letters") << "1a" << false << qint64(0);
     QTest::newRow("two separators") << "1.2.3" << false << qint64(0);
+    const QString z40(40, QLatin1Char('0'));
+    QTest::newRow("40 decimals below half") << "0.00004" + QString(40, '9') << true << qint64(0);
+    QTest::newRow("40 decimals, tie broken far out") << "0.00005" + z40 + "1" << true << qint64(1);
+    QTest::newRow("40 decimals, exact half to even") << "-0.00015" + z40 << true << qint64(-2);
+    QTest::newRow("highest raw") << "922337203685477.5807" << true << std::numeric_limits<qint64>::max();
+    QTest::newRow("beyond the highest raw") << "-922337203685477.58075" << false << qint64(0);
+    QTest::newRow("non-ASCII digits") << QString::fromUtf8("1٣") << false << qint64(0);
+    QTest::newRow("full-width digit") << QString::fromUtf8("５") << false << qint64(0);
 }
 
 void TestCoreNumbers::parseExact()
@@ -83,6 +92,10 @@ void TestCoreNumbers::truncation_data()
     QTest::newRow("hundred percent") << qint64(1000000) << "100,00" << "100,000";
     QTest::newRow("negative floors") << qint64(-12340) << "-1,24" << "-1,234";
     QTest::newRow("zero") << qint64(0) << "0,00" << "0,000";
+    QTest::newRow("highest raw") << std::numeric_limits<qint64>::max() << "922337203685477,58" << "922337203685477,580";
+    // Below the lowest multiple that fits the value stays at that multiple.
+    QTest::newRow("lowest raw") << std::numeric_limits<qint64>::min() << "-922337203685477,58" << "-922337203685477,580";
+    QTest::newRow("lowest hundredth") << qint64(-9223372036854775800) << "-922337203685477,58" << "-922337203685477,580";
 }
 
 void TestCoreNumbers::truncation()

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <limits>
 
 using namespace core;
 using testsupport::hex;
@@ -23,6 +24,7 @@ private slots:
     void cp1252RoundTrip_data();
     void cp1252RoundTrip();
     void zeroTextReadsEmpty();
+    void oleDates_data();
     void oleDates();
     void recordFileAccess();
     void partialTrailingRecord();
@@ -215,13 +217,32 @@ void TestCoreRecords::zeroTextReadsEmpty()
     QCOMPARE(readField("  ab  ", 6), QStringLiteral("  ab"));
 }
 
+void TestCoreRecords::oleDates_data()
+{
+    QTest::addColumn<double>("ole");
+    QTest::addColumn<QDateTime>("shown");   // invalid: no date
+    QTest::newRow("epoch") << 0.0 << QDateTime(QDate(1899, 12, 30), QTime(0, 0));
+    QTest::newRow("1-1-1900") << 2.0 << QDateTime(QDate(1900, 1, 1), QTime(0, 0));
+    QTest::newRow("evening") << 46296.75 << QDateTime(QDate(2026, 10, 1), QTime(18, 0));
+    QTest::newRow("before the epoch, noon") << -1.5 << QDateTime(QDate(1899, 12, 29), QTime(12, 0));
+    QTest::newRow("first day") << -657434.0 << QDateTime(QDate(100, 1, 1), QTime(0, 0));
+    QTest::newRow("last day") << 2958465.5 << QDateTime(QDate(9999, 12, 31), QTime(12, 0));
+    QTest::newRow("after the last day") << 2958466.0 << QDateTime();
+    QTest::newRow("before the first day") << -657435.0 << QDateTime();
+    QTest::newRow("huge") << 1e300 << QDateTime();
+    QTest::newRow("huge negative") << -1e19 << QDateTime();
+    QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << QDateTime();
+    QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << QDateTime();
+}
+
 void TestCoreRecords::oleDates()
 {
-    QCOMPARE(toOleDate(QDate(1899, 12, 30)), 0.0);
-    QCOMPARE(toOleDate(QDate(1900, 1, 1)), 2.0);
-    QCOMPARE(toOleDate(QDate(2026, 10, 1)), 46296.0);
-    QCOMPARE(oleDateToDate(46296.75), QDate(2026, 10, 1));
-    QCOMPARE(oleDateToDateTime(46296.5).time(), QTime(12, 0));
+    QFETCH(double, ole);
+    QFETCH(QDateTime, shown);
+    QCOMPARE(oleDateToDateTime(ole), shown);
+    QCOMPARE(oleDateToDate(ole), shown.date());
+    if (shown.isValid())
+        QCOMPARE(toOleDate(shown), ole);
 }
 
 void TestCoreRecords::recordFileAccess()

@@ -151,9 +151,10 @@ private slots:
     {
         // Steps: a letter chooses its menu item, "k10" presses key But10,
         // "close" makes the last window close itself, "frame" closes its frame
-        // as the user does, "refuse"/"accept" set whether it refuses to close,
-        // "none" makes the next window refuse to open, "-4" removes the files
-        // of that TournamentFile mask. One state after every step.
+        // as the user does, "drop" deletes the frame, "refuse"/"accept" set
+        // whether it refuses to close, "none" makes the next window refuse to
+        // open, "-4" removes the files of that TournamentFile mask. One state
+        // after every step.
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QStringList>("states");
         QTest::addColumn<QString>("whileOpening");  // state the opening code saw; empty: not checked
@@ -168,6 +169,7 @@ private slots:
         QTest::newRow("closed by itself, opens again")
             << "B close B" << QStringList{b, idle1, "-+-.... --+. -. 2/1"} << "" << "";
         QTest::newRow("frame closed by the user") << "A frame" << QStringList{a, idle1} << "" << "";
+        QTest::newRow("frame deleted with its window") << "A drop" << QStringList{a, idle1} << "" << "";
         QTest::newRow("open refused") << "none A" << QStringList{idle0, idle1} << "+--.... -+-. -. 1/0" << "";
         QTest::newRow("no group toggles alone") << "k16 K" << QStringList{".....+. ...+ .. 1/1", idle1} << "" << "";
         QTest::newRow("window refusing to close")
@@ -206,6 +208,8 @@ private slots:
                 m_last->close();
             else if (step == "frame")
                 h.mdiArea()->subWindowList().first()->close();
+            else if (step == "drop")
+                delete h.mdiArea()->subWindowList().first();
             else if (step.startsWith('-'))
                 QVERIFY(testsupport::ShellTournament::remove(step.mid(1).toInt()));
             else if (step.startsWith('k'))

@@ -358,12 +358,11 @@ QMdiSubWindow* mdiHoofd::showChild(QWidget* form)
     QMdiSubWindow* sub = m_mdi->addSubWindow(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(form->windowTitle());
-    QPointer<QMdiSubWindow> guard(sub);
-    // A window that closes itself takes its frame along.
-    connect(form, &QObject::destroyed, sub, [guard] {
-        if (guard)
-            guard->close();
-    });
+    // A window that closes itself takes its frame along. A frame that goes
+    // first deletes the window from its destructor: by then it is no frame
+    // any more, so the link is cut as soon as the frame starts to go.
+    const auto closeFrame = connect(form, &QObject::destroyed, sub, [sub] { sub->close(); });
+    connect(sub, &QObject::destroyed, form, [closeFrame] { disconnect(closeFrame); });
     sub->show();
     form->show();
     return sub;

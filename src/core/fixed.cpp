@@ -1,9 +1,12 @@
 #include "fixed.h"
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace core {
 
-qint64 roundHalfEven128(__int128 num, __int128 den)
+namespace {
+__int128 divideHalfEven(__int128 num, __int128 den)
 {
     if (den < 0) { num = -num; den = -den; }
     __int128 q = num / den;
@@ -12,7 +15,13 @@ qint64 roundHalfEven128(__int128 num, __int128 den)
     __int128 twice = 2 * r;
     if (twice > den || (twice == den && (q & 1) != 0))
         q += 1;
-    return qint64(q);
+    return q;
+}
+} // namespace
+
+qint64 roundHalfEven128(__int128 num, __int128 den)
+{
+    return qint64(divideHalfEven(num, den));
 }
 
 qint64 roundHalfEven(qint64 num, qint64 den)
@@ -46,11 +55,14 @@ qint64 Fixed::floor() const
 Fixed Fixed::truncated(int decimals) const
 {
     qint64 unit = 1;
-    for (int i = decimals; i < 4; ++i)
+    for (int i = std::clamp(decimals, 0, 4); i < 4; ++i)
         unit *= 10;
     qint64 q = raw / unit;
     if (raw % unit != 0 && raw < 0)
         --q;
+    // A stored value next to the lowest raw has no lower multiple: keep the lowest that fits.
+    if (q < std::numeric_limits<qint64>::min() / unit)
+        ++q;
     return fromRaw(q * unit);
 }
 
@@ -65,19 +77,27 @@ bool Fixed::parse(const QString& text, Fixed* out)
         neg = t[0] == QLatin1Char('-');
         ++i;
     }
+    // Five decimals decide the rounding; any non-zero digit after them only
+    // breaks a tie, so it is kept as one sticky digit.
     __int128 num = 0;
     __int128 den = 1;
+    int decimals = 0;
+    bool sticky = false;
     bool seenSep = false, seenDigit = false;
     for (; i < t.size(); ++i) {
-        QChar c = t[i];
-        if (c.isDigit()) {
-            num = num * 10 + (c.unicode() - '0');
+        const char16_t c = t[i].unicode();
+        if (c >= u'0' && c <= u'9') {
+            seenDigit = true;
+            if (seenSep && ++decimals > 5) {
+                sticky = sticky || c != u'0';
+                continue;
+            }
+            num = num * 10 + (c - u'0');
             if (seenSep)
                 den *= 10;
-            seenDigit = true;
             if (num > (__int128(1) << 100))
                 return false;
-        } else if ((c == QLatin1Char('.') || c == QLatin1Char(',')) && !seenSep) {
+        } else if ((c == u'.' || c == u',') && !seenSep) {
             seenSep = true;
         } else {
             return false;
@@ -85,9 +105,16 @@ bool Fixed::parse(const QString& text, Fixed* out)
     }
     if (!seenDigit)
         return false;
-    qint64 r = roundHalfEven128(num * Scale, den);
+    if (sticky) {
+        num = num * 10 + 1;
+        den *= 10;
+    }
+    // A value beyond the 64-bit range is no number here.
+    const __int128 r = divideHalfEven(num * Scale, den);
+    if (r > std::numeric_limits<qint64>::max())
+        return false;
     if (out)
-        *out = fromRaw(neg ? -r : r);
+        *out = fromRaw(neg ? -qint64(r) : qint64(r));
     return true;
 }
 
