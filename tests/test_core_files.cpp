@@ -32,6 +32,8 @@ void TestCoreFiles::fileSetNames()
     QCOMPARE(f.planning, QStringLiteral("Planning_ST007.sta"));
     QCOMPARE(tournamentNumberFromFileName(QStringLiteral("Winter 2026_ST123.stt")), 123);
     QCOMPARE(tournamentNumberFromFileName(QStringLiteral("Winter.stt")), -1);
+    QCOMPARE(tournamentNumberFromFileName(QStringLiteral("Winter_ST123.stt\n")), -1);
+    QCOMPARE(tournamentNumberFromFileName(QString::fromUtf8("Winter_ST\u0661\u0662\u0663.stt")), -1);
     QCOMPARE(withTrailingSeparator(QStringLiteral("/a/b//")), QStringLiteral("/a/b/"));
 }
 

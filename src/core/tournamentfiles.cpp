@@ -40,7 +40,8 @@ TournamentFileSet tournamentFileSet(const QString& map, const QString& naam, int
 
 int tournamentNumberFromFileName(const QString& settingsFileName)
 {
-    static const QRegularExpression re(QStringLiteral("_ST(\\d{3})\\.stt$"),
+    // Three ASCII digits at the very end: no other script's digits, no line break after it.
+    static const QRegularExpression re(QStringLiteral("_ST([0-9]{3})\\.stt\\z"),
                                        QRegularExpression::CaseInsensitiveOption);
     auto m = re.match(settingsFileName);
     return m.hasMatch() ? m.captured(1).toInt() : -1;
