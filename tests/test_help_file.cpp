@@ -1,12 +1,11 @@
 // The help data file: record layout, keyword index, word search, marking,
-// the contents tree, and the shipped help file and alarm sound.
+// the topic source, and the shipped help file and alarm sound.
 #include "core/helpfile.h"
 #include "platform/programfolder.h"
 #include "support/core/bytes_text.h"
 #include "support/help_fixture.h"
 
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 
 using core::HelpRec;
@@ -14,32 +13,27 @@ using testsupport::helpTopic;
 
 namespace {
 
-// Builds a record by hand, byte by byte, as the file holds it.
-QByteArray handMadeRecord(qint16 nummer, const QByteArray& titel, const QByteArray& tekst,
-                          const QList<QByteArray>& trefwoorden)
+// A record built byte by byte, as the file holds it.
+QByteArray handMadeRecord(qint16 nummer, const QByteArray& titel, const QByteArray& tekst, const QList<QByteArray>& kw)
 {
     QByteArray b;
-    b.append(char(nummer & 0xFF));
-    b.append(char((nummer >> 8) & 0xFF));
+    b.append(char(nummer & 0xFF)).append(char((nummer >> 8) & 0xFF));
     auto field = [&](const QByteArray& s, int width) { b.append(s.left(width).leftJustified(width, ' ')); };
     field(titel, 30);
     field(tekst, 2000);
     for (int i = 0; i < 5; ++i)
-        field(i < trefwoorden.size() ? trefwoorden[i] : QByteArray(), 25);
+        field(kw.value(i), 25);
     return b;
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+QByteArray readAll(const QString& path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray(); }
 
 }  // namespace
 
 class TestHelpFile : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { Q_INIT_RESOURCE(shipped); }
     void recordLayout()
     {
         // -300 is D4 FE: little-endian two's complement. Texts in the code page, blank-padded.
@@ -50,180 +44,99 @@ private slots:
         QCOMPARE(expected.size(), HelpRec::Length);
         QVERIFY2(h.toBytes() == expected, qPrintable(testsupport::hex(h.toBytes().left(40))));
         QCOMPARE(HelpRec::fromBytes(expected.constData()), h);
-        // Reading trims only on the right; writing cuts overlong fields.
-        QCOMPARE(HelpRec::fromBytes(handMadeRecord(3, "  Titel", "  tekst   ", {"  woord"}).constData()),
-                 helpTopic(3, "  Titel", "  tekst", {"  woord"}));
-        QCOMPARE(helpTopic(1, QString(40, 'T'), QString(2100, 'x'), {QString(30, 'k')}).toBytes(),
-                 handMadeRecord(1, QByteArray(40, 'T'), QByteArray(2100, 'x'), {QByteArray(30, 'k')}));
     }
-    void indexListsEveryKeywordSorted()
+    void indexAndSearchReadTheFile()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("StootplannerHelp.hlp");
-        testsupport::writeHelpFile(path, {helpTopic(1, "Een", "a", {"stand", "Beurten"}),
-                                          helpTopic(2, "Twee", "b", {"Stand", "alarm"}),
-                                          helpTopic(3, "Drie", "c", {"beurten"})},
-                                   QByteArray(100, 'z'));   // a trailing partial record is not read
+        testsupport::writeHelpFile(path, {helpTopic(1, "Zelfde", "alarm gaat af", {"stand", "Beurten"}),
+                                          helpTopic(2, "Anders", "niets hier", {"Stand", "alarm"}),
+                                          helpTopic(3, "Zelfde", "Het ALARM", {"beurten"}),
+                                          helpTopic(4, "alarm", "klok", {"alarm"})},
+                                   QByteArray(2156, 'a'));   // a trailing partial record is not read
         // Blank keywords first, then alphabetical ignoring case; equal keywords in file order.
         std::vector<core::HelpIndexEntry> expected;
-        for (qint16 n : {1, 1, 1, 2, 2, 2, 3, 3, 3, 3})
+        for (qint16 n : {1, 1, 1, 2, 2, 2, 3, 3, 3, 3, 4, 4, 4, 4})
             expected.push_back({QString(), n});
-        expected.insert(expected.end(), {{"alarm", 2}, {"Beurten", 1}, {"beurten", 3}, {"stand", 1}, {"Stand", 2}});
+        expected.insert(expected.end(), {{"alarm", 2}, {"alarm", 4}, {"Beurten", 1}, {"beurten", 3}, {"stand", 1}, {"Stand", 2}});
         QVERIFY(core::helpIndex(path) == expected);
         QVERIFY(core::helpIndex(dir.filePath("ontbreekt.hlp")).empty());
+        // Only the texts are searched, in file order, duplicates kept.
+        QVERIFY(core::searchHelpFile(path, core::splitSearchWords("alarm"))
+                == (std::vector<core::HelpHit>{{"Zelfde", 1}, {"Zelfde", 3}}));
     }
-    void indexSearchText_data()
+    void wordRules()
     {
-        QTest::addColumn<QString>("entry");
-        QTest::addColumn<QString>("zoek");
-        QTest::newRow("no comma, trimmed") << "Stand  " << "Stand";
-        QTest::newRow("word, more") << "Stand, printen" << "Stand";
-        QTest::newRow("comma at 3") << "Ab,c" << "Ab";
-        QTest::newRow("comma at 2") << "A, b" << "A, b";
-        QTest::newRow("comma at 1") << ",x" << ",x";
-        QTest::newRow("empty") << "" << "";
+        // An index entry looks for the part before its first comma, unless that comma stands at position 1 or 2.
+        const std::pair<QString, QString> entries[] = {{"Stand  ", "Stand"}, {"Stand, printen", "Stand"}, {"Ab,c", "Ab"},
+                                                       {"A, b", "A, b"},     {",x", ",x"},                 {"", ""}};
+        for (const auto& [entry, zoek] : entries)
+            QCOMPARE(core::indexSearchText(entry), zoek);
+        // Search words are split at the first two commas and trimmed; further commas stay in word 3.
+        const struct { const char* input; const char* tekst; bool hit; } cases[] = {
+            {" STAND , printen ", "De stand kunt u Printen.", true}, {"stand, printen", "De stand.", false},
+            {"stand, print", "tussenstanden afdrukken en printer", true}, {"klok, stand", "De stand.", false},
+            {"a, b, c, d", "a b c d", false},   {"a, b, c, d", "a b (c, d)", true},   {"CAFÉ", "in het café", true},
+            {"stand,,zzz", "stand", true},   // an empty word 2 ends the tests
+            {"  ", "wat dan ook", true},     {"hoogste serie", "de hoogste  serie", false},   // inner blanks kept
+        };
+        for (const auto& c : cases)
+            QVERIFY2(core::isSearchHit(c.tekst, core::splitSearchWords(c.input)) == c.hit, c.input);
+        // Marked occurrences do not overlap.
+        QCOMPARE(core::wordOccurrences("aaaa", "aa") + core::wordOccurrences("aaa", "aa") + core::wordOccurrences("abc", "")
+                     + core::wordOccurrences("Stand, stand en STAND", "stand"),
+                 (QList<int>{0, 2, 0, 0, 7, 16}));
     }
-    void indexSearchText()
+    void shippedFiles()
     {
-        QFETCH(QString, entry);
-        QFETCH(QString, zoek);
-        QCOMPARE(core::indexSearchText(entry), zoek);
-    }
-    void searchHits_data()
-    {
-        QTest::addColumn<QString>("input");
-        QTest::addColumn<QString>("tekst");
-        QTest::addColumn<bool>("hit");
-        // The words are split at the first two commas and trimmed; further commas stay in word 3.
-        QTest::newRow("both, any case") << " STAND , printen " << "De stand kunt u Printen." << true;
-        QTest::newRow("inside longer word") << "stand, print" << "tussenstanden afdrukken en printer" << true;
-        QTest::newRow("second missing") << "stand, printen" << "De stand." << false;
-        QTest::newRow("first missing") << "klok, stand" << "De stand." << false;
-        QTest::newRow("word 3 with comma needed") << "a, b, c, d" << "a b c d" << false;
-        QTest::newRow("word 3 with comma found") << "a, b, c, d" << "a b (c, d)" << true;
-        QTest::newRow("empty word 2 ends the tests") << "stand,,zzz" << "stand" << true;
-        QTest::newRow("blanks only hit everything") << "  " << "wat dan ook" << true;
-        QTest::newRow("inner blanks kept") << "hoogste serie" << "de hoogste  serie" << false;
-        QTest::newRow("accented") << "CAFÉ" << "in het café" << true;
-    }
-    void searchHits()
-    {
-        QFETCH(QString, input);
-        QFETCH(QString, tekst);
-        QFETCH(bool, hit);
-        QCOMPARE(core::isSearchHit(tekst, core::splitSearchWords(input)), hit);
-    }
-    void searchFileKeepsFileOrderAndDuplicates()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("StootplannerHelp.hlp");
-        testsupport::writeHelpFile(path, {helpTopic(1, "Zelfde", "alarm gaat af"), helpTopic(2, "Anders", "niets hier"),
-                                          helpTopic(3, "Zelfde", "Het ALARM"),
-                                          // the title and keywords are never searched
-                                          helpTopic(4, "alarm", "klok", {"alarm"})});
-        const std::vector<core::HelpHit> expected = {{"Zelfde", 1}, {"Zelfde", 3}};
-        QVERIFY(core::searchHelpFile(path, core::splitSearchWords("alarm")) == expected);
-    }
-    void occurrencesDoNotOverlap()
-    {
-        QCOMPARE(core::wordOccurrences("aaaa", "aa"), (QList<int>{0, 2}));
-        QCOMPARE(core::wordOccurrences("aaa", "aa"), (QList<int>{0}));
-        QCOMPARE(core::wordOccurrences("Stand, stand en STAND", "stand"), (QList<int>{0, 7, 16}));
-        QCOMPARE(core::wordOccurrences("abc", ""), QList<int>{});
-    }
-    void shippedFilesInstallOnce()
-    {
+        // Installed as shipped; the alarm a 16-bit mono PCM sound.
         QTemporaryDir home;
         qputenv("STOOTPLANNER_HOME", home.path().toLocal8Bit());
         platform::installShippedFiles();
-        const QString path = home.filePath("StootplannerHelp.hlp");
-        const QByteArray shipped = readAll(":/shipped/StootplannerHelp.hlp");
-        QVERIFY(shipped.size() >= 35 * HelpRec::Length);
-        QCOMPARE(readAll(path), shipped);
-        QVERIFY(readAll(home.filePath("ringin.wav")) == readAll(":/shipped/ringin.wav"));
-        // An existing file is never replaced.
-        QFile w(path);
-        QVERIFY(w.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        w.write("eigen");
-        w.close();
-        platform::installShippedFiles();
-        QCOMPARE(readAll(path), QByteArray("eigen"));
         qunsetenv("STOOTPLANNER_HOME");
-    }
-    void shippedAlarmIsPcmWave()
-    {
-        Q_INIT_RESOURCE(shipped);
-        const QByteArray w = readAll(":/shipped/ringin.wav");
-        QVERIFY(w.size() > 44);
-        auto u16 = [&](int at) { return qFromLittleEndian<quint16>(w.constData() + at); };
-        auto u32 = [&](int at) { return qFromLittleEndian<quint32>(w.constData() + at); };
-        QCOMPARE(w.left(4) + w.mid(8, 8) + w.mid(36, 4), QByteArray("RIFFWAVEfmt data"));
-        QCOMPARE(u32(4), quint32(w.size() - 8));
-        QCOMPARE(u32(40), quint32(w.size() - 44));
-        QCOMPARE((QList<int>{u16(20), u16(22), u16(34)}), (QList<int>{1, 1, 16}));   // PCM, mono, 16 bit
-        const double seconds = double(u32(40)) / 2 / u32(24);
-        QVERIFY(seconds > 1.0 && seconds < 4.0);
-        // Not silence, and not clipped.
-        int peak = 0;
-        for (int i = 44; i + 1 < w.size(); i += 2)
-            peak = std::max(peak, std::abs(int(qFromLittleEndian<qint16>(w.constData() + i))));
-        QVERIFY(peak > 10000 && peak < 32767);
-    }
-    void shippedHelpFileMatchesItsSource()
-    {
-        const QString source = QFINDTESTDATA("../tools/help-topics.txt");
-        QVERIFY(!source.isEmpty());
+        const QByteArray help = readAll(":/shipped/StootplannerHelp.hlp"), wav = readAll(":/shipped/ringin.wav");
+        QVERIFY(readAll(home.filePath("StootplannerHelp.hlp")) == help && readAll(home.filePath("ringin.wav")) == wav);
+        QCOMPARE(wav.left(4) + wav.mid(8, 8) + wav.mid(20, 4) + wav.mid(34, 2), QByteArray("RIFFWAVEfmt \1\0\1\0\x10\0", 18));
+        QVERIFY(wav.size() > 44 && qFromLittleEndian<quint32>(wav.constData() + 40) == quint32(wav.size() - 44));
+        // The help file is made from its source, every topic with a real text and five keywords.
         QString error;
-        const auto topics = core::parseHelpTopics(QString::fromUtf8(readAll(source)), &error);
-        QVERIFY2(topics, qPrintable(error));
+        const auto topics = core::parseHelpTopics(QString::fromUtf8(readAll(QFINDTESTDATA("../tools/help-topics.txt"))), &error);
+        QVERIFY2(topics && topics->size() >= 35, qPrintable(error));
         QByteArray expected;
         for (const HelpRec& h : *topics) {
             expected.append(h.toBytes());
-            const QStringList trefwoorden(h.trefwoorden.begin(), h.trefwoorden.end());   // five, none blank
+            const QStringList trefwoorden(h.trefwoorden.begin(), h.trefwoorden.end());
             QVERIFY2(h.tekst.size() > 200 && !trefwoorden.contains(QString()), qPrintable(h.titel));
         }
-        Q_INIT_RESOURCE(shipped);
-        QVERIFY2(readAll(":/shipped/StootplannerHelp.hlp") == expected,
-                 "regenerate src/resources/StootplannerHelp.hlp with make-help-file");
+        QVERIFY2(help == expected, "regenerate src/resources/StootplannerHelp.hlp with make-help-file");
         // Line breaks are CR LF, as the viewer and the print expect.
-        QVERIFY((*topics)[0].tekst.contains("\r\n"));
-        QVERIFY(!(*topics)[0].tekst.contains("\r\n\r\n\r\n"));
+        QVERIFY((*topics)[0].tekst.contains("\r\n") && !(*topics)[0].tekst.contains("\r\n\r\n\r\n"));
     }
-    void topicSourceRefusals_data()
+    void topicSourceRefusals()
     {
         // A valid source of the 35 tree topics, then one change each.
         QString good;
         for (const auto& n : core::helpContentsTree())
             if (n.record > 0)
                 good += QStringLiteral("=== %1 | %2\ntrefwoorden: a; b\nTekst %1.\n\n").arg(n.record).arg(n.text);
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("error");
-        QTest::newRow("good") << good << QString();
-        QTest::newRow("gap") << QString(good).replace("=== 7 |", "=== 8 |") << "topic 8 stands at record 7";
-        QTest::newRow("tree title") << QString(good).replace("| Matrix", "| Kruistabel")
-                                    << "topic 26 should be titled 'Matrix'";
-        QTest::newRow("too short") << good.left(good.indexOf("=== 35")) << "the contents tree needs topic 35";
-        QTest::newRow("long text") << QString(good).replace("Tekst 4.", QString(2001, 'x'))
-                                   << "topic 4: text of 2001 bytes too long or not encodable";
-        QTest::newRow("not encodable") << QString(good).replace("Tekst 5.", QString::fromUtf8("\u20ac \u4e2d"))
-                                       << "topic 5: text of 3 bytes too long or not encodable";
-        QTest::newRow("text before") << "tekst\n" + good << "text before the first topic: tekst";
-    }
-    void topicSourceRefusals()
-    {
-        QFETCH(QString, source);
-        QFETCH(QString, error);
         QString why;
-        const auto topics = core::parseHelpTopics(source, &why);
-        QCOMPARE(why, error);
-        QCOMPARE(bool(topics), error.isEmpty());
-        if (topics) {
-            QCOMPARE(int(topics->size()), 35);
-            QCOMPARE((*topics)[2], helpTopic(3, "Gebruik help", "Tekst 3.", {"a", "b"}));
+        const auto topics = core::parseHelpTopics(good, &why);
+        QVERIFY2(topics && topics->size() == 35 && (*topics)[2] == helpTopic(3, "Gebruik help", "Tekst 3.", {"a", "b"}),
+                 qPrintable(why));
+        const struct { QString from, to, error; } cases[] = {
+            {"=== 7 |", "=== 8 |", "topic 8 stands at record 7"},
+            {"| Matrix", "| Kruistabel", "topic 26 should be titled 'Matrix'"},
+            {"=== 35 |", "#", "the contents tree needs topic 35"},
+            {"Tekst 4.", QString(2001, 'x'), "topic 4: text of 2001 bytes too long or not encodable"},
+            {"Tekst 5.", QStringLiteral("\u20ac \u4e2d"), "topic 5: text of 3 bytes too long or not encodable"},
+            {"=== 1 |", "tekst\n=== 1 |", "text before the first topic: tekst"},
+        };
+        for (const auto& c : cases) {
+            QVERIFY(!core::parseHelpTopics(QString(good).replace(c.from, c.to), &why));
+            QCOMPARE(why, c.error);
         }
     }
 };
-
 
 QTEST_MAIN(TestHelpFile)
 #include "test_help_file.moc"

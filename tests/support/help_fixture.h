@@ -2,10 +2,7 @@
 // Small helpers shared by the help viewer and clock tests.
 #include "core/helpfile.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QTimer>
-#include <QWidget>
+#include <QtWidgets>
 #include <functional>
 
 namespace testsupport {
@@ -26,14 +23,14 @@ inline void writeHelpFile(const QString& path, const std::vector<core::HelpRec>&
     f.write(tail);
 }
 
-// Runs `click`, which opens a modal window (frmHelp); closes that window as soon as it shows.
-inline void closingModal(const std::function<void()>& click)
+// Runs `click`, which should open a modal window (frmHelp), and closes that window as soon as it shows;
+// true when one showed.
+inline bool closingModal(const std::function<void()>& click)
 {
-    QTimer::singleShot(0, [] {
-        if (QWidget* m = QApplication::activeModalWidget())
-            m->close();
-    });
+    auto shown = std::make_shared<bool>(false);
+    QTimer::singleShot(0, [shown] { if (QWidget* m = QApplication::activeModalWidget()) *shown = m->close(); });
     click();
+    return *shown;
 }
 
 }  // namespace testsupport
