@@ -1,4 +1,5 @@
-// Fixed point, number texts and the target formula.
+// Fixed point, number texts and the target formula. Each row writes its
+// outcomes as text, blank-separated, against the texts they must be.
 #include "core/fixed.h"
 #include "core/format.h"
 #include "core/players.h"
@@ -8,184 +9,112 @@
 #include <limits>
 
 using namespace core;
+using Lim = std::numeric_limits<qint64>;
 
-class TestCoreNumbers : public QObject {
-    Q_OBJECT
-private slots:
-    void init() { QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands)); }
-    void cleanup() { QLocale::setDefault(QLocale::c()); }
-    void halvesToEven();
-    void parseExact_data();
-    void parseExact();
-    void truncation_data();
-    void truncation();
-    void truncationWithPoint();
-    void plainNumbers();
-    void signedAndPadded();
-    void digitCount();
-    void caramboleTarget_data();
-    void caramboleTarget();
-};
-
-void TestCoreNumbers::halvesToEven()
+namespace {
+void row(const char* name, const QString& got, const QString& want) { QTest::newRow(name) << got << want; }
+template <class T, class F> QString each(std::initializer_list<T> in, F text)
 {
-    QCOMPARE(Fixed::ratio(1, 20000).raw, 0);      // 0.5 -> 0
-    QCOMPARE(Fixed::ratio(3, 20000).raw, 2);      // 1.5 -> 2
-    QCOMPARE(Fixed::ratio(5, 20000).raw, 2);      // 2.5 -> 2
-    QCOMPARE(Fixed::ratio(-3, 20000).raw, -2);
-    QCOMPARE(Fixed::ratio(1, 3).raw, 3333);
-    QCOMPARE(Fixed::ratio(2, 3).raw, 6667);
-    QCOMPARE(Fixed::ratio(5, 0).raw, 0);
-    QCOMPARE(Fixed::fromDouble(0.03125).raw, 312);   // 312.5 exactly
-    QCOMPARE(Fixed::fromDouble(0.09375).raw, 938);   // 937.5 exactly
-    QCOMPARE(Fixed::fromDouble(1.23456).raw, 12346);
-    QCOMPARE(Fixed::fromDouble(-1.23456).raw, -12346);
-    QCOMPARE(roundHalfEven(7, 2), 4);
-    QCOMPARE(roundHalfEven(5, 2), 2);
-    QCOMPARE(roundHalfEven(-5, 2), -2);
+    QStringList out;
+    for (const T& v : in)
+        out << text(v);
+    return out.join(' ');
 }
-
-void TestCoreNumbers::parseExact_data()
+QString raws(std::initializer_list<Fixed> in) { return each(in, [](Fixed f) { return QString::number(f.raw); }); }
+QString parsed(std::initializer_list<QString> in)
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("ok");
-    QTest::addColumn<qint64>("raw");
-    QTest::newRow("point") << "1.23" << true << qint64(12300);
-    QTest::newRow("comma") << "1,5" << true << qint64(15000);
-    QTest::newRow("negative") << "-0.5" << true << qint64(-5000);
-    QTest::newRow("fifth decimal half up to even") << "1.23455" << true << qint64(12346);
-    QTest::newRow("fifth decimal half down to even") << "1.23445" << true << qint64(12344);
-    QTest::newRow("large") << "123456789.1234" << true << qint64(1234567891234);
-    QTest::newRow("empty") << "" << false << qint64(0);
-    QTest::newRow("letters") << "1a" << false << qint64(0);
-    QTest::newRow("two separators") << "1.2.3" << false << qint64(0);
-    const QString z40(40, QLatin1Char('0'));
-    QTest::newRow("40 decimals below half") << "0.00004" + QString(40, '9') << true << qint64(0);
-    QTest::newRow("40 decimals, tie broken far out") << "0.00005" + z40 + "1" << true << qint64(1);
-    QTest::newRow("40 decimals, exact half to even") << "-0.00015" + z40 << true << qint64(-2);
-    QTest::newRow("highest raw") << "922337203685477.5807" << true << std::numeric_limits<qint64>::max();
-    QTest::newRow("beyond the highest raw") << "-922337203685477.58075" << false << qint64(0);
-    QTest::newRow("non-ASCII digits") << QString::fromUtf8("1٣") << false << qint64(0);
-    QTest::newRow("full-width digit") << QString::fromUtf8("５") << false << qint64(0);
+    return each(in, [](const QString& s) { Fixed f; return Fixed::parse(s, &f) ? QString::number(f.raw) : "fout"; });
 }
-
-void TestCoreNumbers::parseExact()
+// Truncated at two and three decimals.
+QString truncations(std::initializer_list<qint64> in)
 {
-    QFETCH(QString, text);
-    QFETCH(bool, ok);
-    QFETCH(qint64, raw);
-    Fixed f;
-    QCOMPARE(Fixed::parse(text, &f), ok);
-    if (ok)
-        QCOMPARE(f.raw, raw);
+    return each(in, [](qint64 r) {
+        return truncatedText(Fixed::fromRaw(r), 2) + '/' + truncatedText(Fixed::fromRaw(r), 3);
+    });
 }
-
-void TestCoreNumbers::truncation_data()
+// Rounding setting 1 normal, 2 up, 3 down.
+QString targets(std::initializer_list<qint64> moyennes, qint64 factorRaw, int addend, int rounding)
 {
-    QTest::addColumn<qint64>("raw");
-    QTest::addColumn<QString>("two");
-    QTest::addColumn<QString>("three");
-    QTest::newRow("1.23456 stored 1.2346") << qint64(12346) << "1,23" << "1,234";
-    QTest::newRow("0.999") << qint64(9990) << "0,99" << "0,999";
-    QTest::newRow("whole") << qint64(50000) << "5,00" << "5,000";
-    QTest::newRow("small") << qint64(9) << "0,00" << "0,000";
-    QTest::newRow("hundred percent") << qint64(1000000) << "100,00" << "100,000";
-    QTest::newRow("negative floors") << qint64(-12340) << "-1,24" << "-1,234";
-    QTest::newRow("zero") << qint64(0) << "0,00" << "0,000";
-    QTest::newRow("highest raw") << std::numeric_limits<qint64>::max() << "922337203685477,58" << "922337203685477,580";
-    // Below the lowest multiple that fits the value stays at that multiple.
-    QTest::newRow("lowest raw") << std::numeric_limits<qint64>::min() << "-922337203685477,58" << "-922337203685477,580";
-    QTest::newRow("lowest hundredth") << qint64(-9223372036854775800) << "-922337203685477,58" << "-922337203685477,580";
-}
-
-void TestCoreNumbers::truncation()
-{
-    QFETCH(qint64, raw);
-    QFETCH(QString, two);
-    QFETCH(QString, three);
-    QCOMPARE(truncatedText(Fixed::fromRaw(raw), 2), two);
-    QCOMPARE(truncatedText(Fixed::fromRaw(raw), 3), three);
-}
-
-void TestCoreNumbers::truncationWithPoint()
-{
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
-    QCOMPARE(truncatedText(Fixed::fromRaw(12346), 2), QStringLiteral("1.23"));
-    QCOMPARE(plainNumber(Fixed::fromRaw(12300)), QStringLiteral("1.23"));
-    QCOMPARE(displayDecimals(3), 3);
-    QCOMPARE(displayDecimals(2), 2);
-    QCOMPARE(displayDecimals(0), 2);
-}
-
-void TestCoreNumbers::plainNumbers()
-{
-    QCOMPARE(plainNumber(Fixed::fromRaw(15000)), QStringLiteral("1,5"));
-    QCOMPARE(plainNumber(Fixed::fromRaw(20000)), QStringLiteral("2"));
-    QCOMPARE(plainNumber(Fixed::fromRaw(12345)), QStringLiteral("1,2345"));
-    QCOMPARE(plainNumber(Fixed::fromRaw(-5000)), QStringLiteral("-0,5"));
-    QCOMPARE(plainNumber(Fixed()), QStringLiteral("0"));
-    QCOMPARE(dateText(QDate(2026, 3, 7)), QStringLiteral("07-03-2026"));
-}
-
-void TestCoreNumbers::signedAndPadded()
-{
-    QCOMPARE(signedNum(3), QStringLiteral(" 3"));
-    QCOMPARE(signedNum(0), QStringLiteral(" 0"));
-    QCOMPARE(signedNum(-3), QStringLiteral("-3"));
-    QCOMPARE(QStringLiteral("Poule ") + signedNum(3), QStringLiteral("Poule  3"));
-    QCOMPARE(PadNumber5(12), QStringLiteral("00012"));
-    QCOMPARE(PadNumber5(0), QStringLiteral("00000"));
-    QCOMPARE(PadNumber5(12345), QStringLiteral("12345"));
-    QCOMPARE(PadNumber5(123456), QStringLiteral("123456"));
-}
-
-void TestCoreNumbers::digitCount()
-{
-    QCOMPARE(DigitCount(12.5), 2);
-    QCOMPARE(DigitCount(0.5), 1);
-    QCOMPARE(DigitCount(123.0), 3);
-    QCOMPARE(DigitCount(-3.5), 2);   // Int(-3.5) = -4
-    QCOMPARE(DigitCount(Fixed::fromRaw(999999)), 2);
-    QCOMPARE(DigitCount(Fixed::fromRaw(1000000)), 3);
-    QCOMPARE(DigitCount(qint64(1000)), 4);
-}
-
-void TestCoreNumbers::caramboleTarget_data()
-{
-    QTest::addColumn<qint64>("moyenneRaw");
-    QTest::addColumn<qint64>("factorRaw");
-    QTest::addColumn<int>("addend");
-    QTest::addColumn<int>("rounding");
-    QTest::addColumn<int>("target");
-    // factor 20, addend 5
-    QTest::newRow("normal exact half goes up") << qint64(1250) << qint64(200000) << 5 << 1 << 8;     // 2.5 -> 3
-    QTest::newRow("normal half of even goes up") << qint64(750) << qint64(200000) << 5 << 1 << 7;    // 1.5 -> 2
-    QTest::newRow("normal just below half") << qint64(12249) << qint64(200000) << 5 << 1 << 29;    // 24.498
-    QTest::newRow("normal 1.225") << qint64(12250) << qint64(200000) << 5 << 1 << 30;              // 24.5 -> 25
-    QTest::newRow("up exact stays") << qint64(12000) << qint64(200000) << 5 << 2 << 29;            // 24
-    QTest::newRow("up smallest fraction") << qint64(12001) << qint64(200000) << 5 << 2 << 30;      // 24.002
-    QTest::newRow("down just below") << qint64(12499) << qint64(200000) << 5 << 3 << 29;           // 24.998
-    QTest::newRow("down exact") << qint64(12500) << qint64(200000) << 5 << 3 << 30;                // 25
-    QTest::newRow("largest target") << qint64(16381000) << qint64(200000) << 5 << 1 << 32767;   // 32762 + 5
-    QTest::newRow("beyond 16 bits kept") << qint64(16381500) << qint64(200000) << 5 << 1 << 32767;   // 32763 + 5
-    QTest::newRow("below zero kept") << qint64(1000) << qint64(200000) << -5 << 3 << 0;
-    QTest::newRow("fractional factor") << qint64(15000) << qint64(125000) << 0 << 1 << 19;         // 18.75
-    QTest::newRow("unknown rounding") << qint64(15000) << qint64(200000) << 5 << 4 << 0;
-    QTest::newRow("zero rounding") << qint64(15000) << qint64(200000) << 5 << 0 << 0;
-}
-
-void TestCoreNumbers::caramboleTarget()
-{
-    QFETCH(qint64, moyenneRaw);
-    QFETCH(qint64, factorRaw);
-    QFETCH(int, addend);
-    QFETCH(int, rounding);
-    QFETCH(int, target);
     ToernooiRec t = defaultSettings(QStringLiteral("x"));
     t.carFactor = Fixed::fromRaw(factorRaw);
     t.carOptellen = qint16(addend);
     t.carAfronding = qint16(rounding);
-    QCOMPARE(int(core::caramboleTarget(Fixed::fromRaw(moyenneRaw), t)), target);
+    return each(moyennes, [&](qint64 m) { return QString::number(caramboleTarget(Fixed::fromRaw(m), t)); });
+}
+} // namespace
+
+class TestCoreNumbers : public QObject {
+    Q_OBJECT
+    static void columns() { QTest::addColumn<QString>("got"); QTest::addColumn<QString>("want"); }
+    static void compare()
+    {
+        QFETCH(QString, got);
+        QFETCH(QString, want);
+        QCOMPARE(got, want);
+    }
+private slots:
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands)); }
+    void cleanupTestCase() { QLocale::setDefault(QLocale::c()); }
+    void fixedPoint_data();
+    void fixedPoint() { compare(); }
+    void caramboleTarget_data();
+    void caramboleTarget() { compare(); }
+};
+
+void TestCoreNumbers::fixedPoint_data()
+{
+    columns();
+    row("ratio halves to even", raws({Fixed::ratio(1, 20000), Fixed::ratio(3, 20000), Fixed::ratio(5, 20000),
+                                      Fixed::ratio(-3, 20000)}), "0 2 2 -2");
+    row("ratio 2/3 and by zero", raws({Fixed::ratio(2, 3), Fixed::ratio(5, 0)}), "6667 0");
+    row("double halves to even", raws({Fixed::fromDouble(0.03125), Fixed::fromDouble(0.09375)}), "312 938");
+    row("double negative", raws({Fixed::fromDouble(-1.23456)}), "-12346");
+    row("double beyond the range, NaN", raws({Fixed::fromDouble(1e300), Fixed::fromDouble(-9.3e14),
+                                             Fixed::fromDouble(std::numeric_limits<double>::quiet_NaN())}),
+        QStringLiteral("%1 %2 0").arg(Lim::max()).arg(Lim::min()));
+    row("integer halves to even", QStringLiteral("%1 %2").arg(roundHalfEven(7, 2)).arg(roundHalfEven(-5, 2)), "4 -2");
+    row("parse point, comma, sign", parsed({"1.23", "1,5", "-0.5", "123456789.1234"}),
+        "12300 15000 -5000 1234567891234");
+    row("parse fifth decimal to even", parsed({"1.23455", "1.23445"}), "12346 12344");
+    row("parse refused", parsed({"", "1a", "1.2.3", "1٣", "５"}), "fout fout fout fout fout");
+    const QString z40(40, QLatin1Char('0'));
+    row("parse 40 decimals: below half, tie broken far out, exact half",
+        parsed({"0.00004" + QString(40, '9'), "0.00005" + z40 + "1", "-0.00015" + z40}), "0 1 -2");
+    row("parse the highest raw and beyond", parsed({"922337203685477.5807", "-922337203685477.58075"}),
+        QString::number(Lim::max()) + " fout");
+    row("truncated", truncations({12346, 9990, 50000, 9, 1000000, 0}),
+        "1,23/1,234 0,99/0,999 5,00/5,000 0,00/0,000 100,00/100,000 0,00/0,000");
+    row("truncated negative floors", truncations({-12340}), "-1,24/-1,234");
+    // Below the lowest multiple that fits the value stays at that multiple.
+    row("truncated extremes", truncations({Lim::max(), Lim::min(), -9223372036854775800}),
+        "922337203685477,58/922337203685477,580 -922337203685477,58/-922337203685477,580 "
+        "-922337203685477,58/-922337203685477,580");
+    row("plain", each({15000, 20000, 12345, -5000, 0}, [](int r) { return plainNumber(Fixed::fromRaw(r)); }),
+        "1,5 2 1,2345 -0,5 0");
+    row("date", dateText(QDate(2026, 3, 7)), "07-03-2026");
+    row("signed", each({3, 0, -3}, [](int n) { return '[' + signedNum(n) + ']'; }), "[ 3] [ 0] [-3]");
+    row("padded", each({12, 0, 123456}, PadNumber5), "00012 00000 123456");
+    row("digit counts of Int()", QStringLiteral("%1 %2 %3 %4 %5 %6").arg(DigitCount(12.5)).arg(DigitCount(0.5))
+        .arg(DigitCount(-3.5)).arg(DigitCount(Fixed::fromRaw(999999))).arg(DigitCount(Fixed::fromRaw(1000000)))
+        .arg(DigitCount(qint64(1000))), "2 1 2 2 3 4");   // Int(-3.5) = -4
+    row("display decimals", each({3, 0}, [](int d) { return QString::number(displayDecimals(d)); }), "3 2");
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
+    row("point locale", truncatedText(Fixed::fromRaw(12346), 2) + ' ' + plainNumber(Fixed::fromRaw(12300)),
+        "1.23 1.23");
+    QLocale::setDefault(QLocale(QLocale::Dutch, QLocale::Netherlands));
+}
+
+void TestCoreNumbers::caramboleTarget_data()
+{
+    columns();
+    // factor 20, addend 5: 2.5 and 1.5 go up, 24.498 down, 24.5 up
+    row("normal", targets({1250, 750, 12249, 12250}, 200000, 5, 1), "8 7 29 30");
+    row("up: exact stays, smallest fraction up", targets({12000, 12001}, 200000, 5, 2), "29 30");
+    row("down: 24.998 and 25", targets({12499, 12500}, 200000, 5, 3), "29 30");
+    row("largest target, beyond 16 bits kept", targets({16381000, 16381500}, 200000, 5, 1), "32767 32767");
+    row("below zero kept", targets({1000}, 200000, -5, 3), "0");
+    row("fractional factor", targets({15000}, 125000, 0, 1), "19");   // 18.75
+    row("unknown and zero rounding", targets({15000}, 200000, 5, 4) + ' ' + targets({15000}, 200000, 5, 0), "0 0");
 }
 
 QTEST_GUILESS_MAIN(TestCoreNumbers)

@@ -26,8 +26,7 @@ TournamentFileSet setUp(const QString& dir)
 {
     TournamentBuilder b(dir);
     for (int i = 1; i <= 4; ++i)
-        b.addPlayer(i, QStringLiteral("Speler%1").arg(i), QStringLiteral("V."), 1, qint16(1 + i / 3),
-                    Fixed::fromDouble(1.0));
+        b.addPlayer(i, QStringLiteral("Speler%1").arg(i), QStringLiteral("V."), 1, qint16(1 + i / 3), Fixed::fromInt(1));
     b.setRound(1, 2);
     b.setRound(2, 1);
     const TournamentFileSet f = b.write(false);
@@ -48,27 +47,27 @@ CarryFiles carry(const TournamentFileSet& f) { return {f.map + f.spelers, f.map 
 PlanningRec planning(int nr) { return newPlanning(qint16(nr), 46300, 1, 4, 10, 2, 3); }
 
 const Case cases[] = {
-    {"ini", [](auto& f, QString* w) { return writeIni(f.map + IniFileName, {"/nieuw/", "Nieuw_ST002.stt"}, w); }},
-    {"club name", [](auto& f, QString* w) { return writeClubnaam(f.map + ClubnaamFileName, "BC De Keu", w); }},
+    {"ini", [](auto& f, auto w) { return writeIni(f.map + IniFileName, {"/nieuw/", "Nieuw_ST002.stt"}, w); }},
+    {"club name", [](auto& f, auto w) { return writeClubnaam(f.map + ClubnaamFileName, "BC De Keu", w); }},
     {"page saved over an old one",
-     [](auto& f, QString* w) { return moveFile(f.map + ScratchPageName, f.map + "stand.html", true, w); }},
+     [](auto& f, auto w) { return moveFile(f.map + ScratchPageName, f.map + "stand.html", true, w); }},
     {"first planning",
-     [](auto& f, QString* w) { return appendPlanning(f.map + "Planning_ST002.sta", planning(1), w) == 1; }},
-    {"next planning", [](auto& f, QString* w) { return appendPlanning(f.map + f.planning, planning(2), w) == 2; }},
+     [](auto& f, auto w) { return appendPlanning(f.map + "Planning_ST002.sta", planning(1), w) == 1; }},
+    {"next planning", [](auto& f, auto w) { return appendPlanning(f.map + f.planning, planning(2), w) == 2; }},
     {"planning saved",
-     [](auto& f, QString* w) {
+     [](auto& f, auto w) {
          return savePlanningCells(f.map + f.planning, 1, {"A", "B"}, nullptr, w) == SaveResult::Saved;
      }},
     {"new round",
-     [](auto& f, QString* w) {
+     [](auto& f, auto w) {
          return createNextRound(f.map + f.poules, f.map + f.toernooi, f.map + f.herstel, 2, nullptr, w) == 3;
      }},
     {"manual carry-over",
-     [](auto& f, QString* w) {
+     [](auto& f, auto w) {
          return storeManualCarryOver(carry(f), {recordFromRow(rijen[0], 2), recordFromRow(rijen[1], 2)}, 2, w);
      }},
-    {"automatic carry-over", [](auto& f, QString* w) { return commitAutoCarryOver(carry(f), rijen, 2, 2, w); }},
-    {"poule added", [](auto& f, QString* w) { return addPouleToRound(f.map + f.poules, 2, w) == 2; }},
+    {"automatic carry-over", [](auto& f, auto w) { return commitAutoCarryOver(carry(f), rijen, 2, 2, w); }},
+    {"poule added", [](auto& f, auto w) { return addPouleToRound(f.map + f.poules, 2, w) == 2; }},
 };
 
 } // namespace
@@ -103,15 +102,14 @@ private slots:
     void fullDisk()
     {
         QFETCH(int, c);
-        const Case& k = cases[c];
-        QVERIFY(measure(k));
+        QVERIFY(measure(cases[c]));
         // An in-place change needs no room: it succeeds on a full disk.
         for (qint64 room : {qint64(0), m_growth / 2, m_growth - 1}) {
             QTemporaryDir d;
             const TournamentFileSet f = setUp(d.path());
             writeSeam().bytesLeft = room;
             QString why;
-            const bool ok = k.op(f, &why);
+            const bool ok = cases[c].op(f, &why);
             writeSeam().bytesLeft = -1;
             QCOMPARE(ok, m_growth == 0);
             QCOMPARE(why.isEmpty(), ok);
@@ -125,9 +123,8 @@ private slots:
     void stopped()
     {
         QFETCH(int, c);
-        const Case& k = cases[c];
-        QVERIFY(measure(k));
-        for (int n = 1;; ++n) {
+        QVERIFY(measure(cases[c]));
+        for (int n = 1, status = 86 << 8; WEXITSTATUS(status) == 86; ++n) {
             QTemporaryDir d;
             const TournamentFileSet f = setUp(d.path());
             const pid_t pid = fork();
@@ -137,20 +134,16 @@ private slots:
                     if (step == n)
                         _exit(86);
                 };
-                _exit(k.op(f, nullptr) ? 0 : 1);
+                _exit(cases[c].op(f, nullptr) ? 0 : 1);
             }
-            int status = 0;
             QCOMPARE(waitpid(pid, &status, 0), pid);
             QVERIFY(WIFEXITED(status));
             QVERIFY(undoUnfinishedChanges(f.map + f.herstel));   // as the next opening does
             const Files now = snapshot(d.path());
             QVERIFY2(now == m_before || now == m_after, qPrintable(QStringLiteral("stopped at change %1").arg(n)));
-            if (WEXITSTATUS(status) != 86) {
-                QCOMPARE(WEXITSTATUS(status), 0);
-                QCOMPARE(now, m_after);
-                QVERIFY(n > 1);
-                break;
-            }
+            // Once it ran through: it succeeded, whole, and was stopped at least once before.
+            if (WEXITSTATUS(status) != 86)
+                QVERIFY(WEXITSTATUS(status) == 0 && now == m_after && n > 1);
         }
     }
 };

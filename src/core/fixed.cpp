@@ -31,10 +31,16 @@ qint64 roundHalfEven(qint64 num, qint64 den)
 
 Fixed Fixed::fromDouble(double v)
 {
-    if (!std::isfinite(v))
+    if (std::isnan(v))
         return Fixed();
-    // nearbyint honours the default round-to-nearest-even mode.
-    return fromRaw(qint64(std::nearbyint(v * double(Scale))));
+    // nearbyint honours the default round-to-nearest-even mode. A value
+    // beyond the 64-bit range keeps the nearest end rather than wrapping.
+    const double r = std::nearbyint(v * double(Scale));
+    if (r >= 0x1p63)
+        return fromRaw(std::numeric_limits<qint64>::max());
+    if (r < -0x1p63)
+        return fromRaw(std::numeric_limits<qint64>::min());
+    return fromRaw(qint64(r));
 }
 
 Fixed Fixed::ratio(qint64 num, qint64 den)

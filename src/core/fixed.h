@@ -14,7 +14,8 @@ struct Fixed {
     constexpr Fixed() = default;
     static constexpr Fixed fromRaw(qint64 r) { Fixed f; f.raw = r; return f; }
     static constexpr Fixed fromInt(qint64 v) { return fromRaw(v * Scale); }
-    // Rounds v x 10000 to the nearest integer, halves to even.
+    // Rounds v x 10000 to the nearest integer, halves to even; beyond the
+    // range the nearest end, NaN 0.
     static Fixed fromDouble(double v);
     // Exact parse of a plain decimal text ("1.23", "-0,5"); extra decimals
     // beyond four are rounded halves to even. Returns false on bad input.

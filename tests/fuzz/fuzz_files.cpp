@@ -66,9 +66,6 @@ void helpFile(fuzz::Input& in)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzz::Input in(data, size);
-    if (in.byte() & 1)
-        helpFile(in);
-    else
-        planningFile(in);
+    (in.byte() & 1) ? helpFile(in) : planningFile(in);
     return 0;
 }

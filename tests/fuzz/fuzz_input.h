@@ -1,37 +1,34 @@
 #pragma once
 // Shared by the fuzz targets: the input read as a stream of small fields,
 // and scratch files in a folder that lives as long as the program.
-#include <QByteArray>
 #include <QFile>
-#include <QString>
 #include <QTemporaryDir>
 #include <algorithm>
-#include <cstdint>
 #include <cstdlib>
 
 namespace fuzz {
 
+// A broken rule of the code under test: stop as a crash does.
+inline void check(bool ok) { if (!ok) abort(); }
+
 class Input {
 public:
-    Input(const uint8_t* data, size_t size) : m_data(reinterpret_cast<const char*>(data)), m_left(qsizetype(size)) {}
-    int byte() { return m_left > 0 ? (--m_left, uint8_t(*m_data++)) : 0; }
-    int word() { return byte() | byte() << 8; }
+    Input(const uint8_t* data, size_t size) : m_left(reinterpret_cast<const char*>(data), qsizetype(size)) {}
+    int byte() { return m_left.isEmpty() ? 0 : uint8_t(take(1).front()); }
+    int word() { const int low = byte(); return low | byte() << 8; }
     QByteArray take(qsizetype n)
     {
-        n = std::clamp<qsizetype>(n, 0, m_left);
-        QByteArray b(m_data, n);
-        m_data += n;
-        m_left -= n;
-        return b;
+        const QByteArrayView b = m_left.first(std::clamp<qsizetype>(n, 0, m_left.size()));
+        m_left = m_left.sliced(b.size());
+        return b.toByteArray();
     }
     // A field of the length in the byte before it.
     QByteArray field() { return take(byte()); }
     QString text() { return QString::fromUtf8(field()); }
-    QByteArray rest() { return take(m_left); }
+    QByteArray rest() { return take(m_left.size()); }
 
 private:
-    const char* m_data;
-    qsizetype m_left;
+    QByteArrayView m_left;
 };
 
 // Writes a scratch file with these bytes (or removes it when it must be
@@ -42,16 +39,8 @@ inline QString scratchFile(const QString& name, const QByteArray& bytes, bool pr
     const QString path = dir.filePath(name);
     QFile::remove(path);
     QFile f(path);
-    if (present && (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()))
-        abort();
+    check(!present || (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size()));
     return path;
-}
-
-// A broken rule of the code under test: stop as a crash does.
-inline void check(bool ok)
-{
-    if (!ok)
-        abort();
 }
 
 } // namespace fuzz

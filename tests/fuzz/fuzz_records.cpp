@@ -18,14 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzz::Input in(data, size);
     const int flags = in.byte(), poule = in.byte() % 5, ronde = in.byte() % 4;
-    AutoKeuze keuze;
-    keuze.kiesAantal = flags & 1;
-    keuze.ookPlaats = {bool(flags & 2), bool(flags & 4), bool(flags & 8)};
-    keuze.opMatchpunten = flags & 16;
-    keuze.vastAantalPoules = flags & 32;
-    keuze.aantalSpelers = in.text();
-    keuze.aantalPoules = in.text();
-    keuze.maxPerPoule = in.text();
+    const AutoKeuze keuze{.kiesAantal = bool(flags & 1), .aantalSpelers = in.text(),
+                          .ookPlaats = {bool(flags & 2), bool(flags & 4), bool(flags & 8)},
+                          .opMatchpunten = bool(flags & 16), .vastAantalPoules = bool(flags & 32),
+                          .aantalPoules = in.text(), .maxPerPoule = in.text()};
     const QString st = fuzz::scratchFile("t.stt", in.field().leftJustified(ToernooiRec::Length, '\0'));
     const QString sp = fuzz::scratchFile("s.sts", in.take(in.word()));
     const QString ui = fuzz::scratchFile("u.stu", in.take(in.word()), !(flags & 64));
@@ -58,15 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::vector<OverviewPlayer> players = overviewPlayers(spelers, ronde, poule);
     sortOverviewPlayers(players, flags & 1);
     for (size_t i = 0; i < players.size() && i < 3; ++i) {
-        OverviewInput o;
-        o.speler = players[i].nr.toInt();
-        o.huidigeRonde = ronde;
-        o.alleRonden = flags & 128;
-        o.huidigePoule = poule;
-        o.aantalDecimalen = t->aantalDecimalen;
-        o.uitslagen = &uitslagen;
-        o.fullName = [&](qint32 nr) { return playerFullName(sp, nr); };
-        o.standings = [&](int p, int r) { return standings(p, r, false); };
+        const OverviewInput o{players[i].nr.toInt(), ronde, bool(flags & 128), poule, t->aantalDecimalen, &uitslagen,
+                              [&](qint32 nr) { return playerFullName(sp, nr); },
+                              [&](int p, int r) { return standings(p, r, false); }};
         for (const OverviewRow& row : buildPlayerOverview(o))
             fuzz::check(row.sub.size() == OverviewSubItems);
     }

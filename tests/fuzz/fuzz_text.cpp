@@ -34,15 +34,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             fuzz::check(Fixed::parse(truncatedText(f, d), &g) && g == f.truncated(d));
     }
     decimalTextDigits(typed);
-    AutoKeuze k;
-    k.aantalSpelers = k.aantalPoules = k.maxPerPoule = typed;
     for (bool kies : {true, false}) {
-        k.kiesAantal = k.vastAantalPoules = kies;
-        const AutoPlan p = planAutoCarryOver(k, 3, 40, {10, 20, 10});
-        if (!p.ok)
-            continue;
-        const std::vector<int> c = pouleCapacities(p.N, p.P, p.S);
-        fuzz::check(p.P >= 1 && std::accumulate(c.begin(), c.end(), 0) == p.N);
+        const AutoKeuze k{.kiesAantal = kies, .aantalSpelers = typed, .vastAantalPoules = kies, .aantalPoules = typed,
+                          .maxPerPoule = typed};
+        if (const AutoPlan p = planAutoCarryOver(k, 3, 40, {10, 20, 10}); p.ok) {
+            const std::vector<int> c = pouleCapacities(p.N, p.P, p.S);
+            fuzz::check(p.P >= 1 && std::accumulate(c.begin(), c.end(), 0) == p.N);
+        }
     }
     return 0;
 }
