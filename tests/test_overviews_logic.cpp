@@ -11,6 +11,7 @@ namespace {
 
 const Fixed One = Fixed::fromInt(1);
 
+// Player a (stored first) against b, with their result codes and points.
 UitslagRec game(int ronde, int poule, qint32 a, int codeA, int ptA, qint32 b, int codeB, int ptB)
 {
     UitslagRec u;
@@ -25,7 +26,7 @@ UitslagRec game(int ronde, int poule, qint32 a, int codeA, int ptA, qint32 b, in
     return u;
 }
 
-// Row kinds as letters: G game, S subtotal, - separator, T total.
+// Row kinds as letters (G game, S subtotal, - separator, T total), or one row's text and sub-items.
 QString shape(const std::vector<OverviewRow>& rows)
 {
     QString s;
@@ -33,18 +34,6 @@ QString shape(const std::vector<OverviewRow>& rows)
         s += QString("GS-T").at(int(r.kind));
     return s;
 }
-
-OverviewInput input(qint32 speler, int ronde, int decimalen, const std::vector<UitslagRec>* uitslagen)
-{
-    OverviewInput in;
-    in.speler = speler;
-    in.huidigeRonde = ronde;
-    in.aantalDecimalen = decimalen;
-    in.uitslagen = uitslagen;
-    return in;
-}
-
-// The row text and its 15 sub-items joined by '|'.
 QString line(const OverviewRow& r) { return (QStringList{r.text} + r.sub).join('|'); }
 
 // Player 1 plays round 1 in poule 1 against 2, is in poule 2 of round 2
@@ -54,30 +43,27 @@ struct ThreeRounds {
     QStringList calls;
     ThreeRounds()
     {
-        b.addPlayer(1, "Jansen", "P.J.", 1, 1, Fixed::fromDouble(1.5));
-        b.addPlayer(2, "Bakker", "K.", 1, 1, Fixed::fromDouble(1.0));
-        b.addPlayer(1, "Jansen", "P.J.", 2, 2, Fixed::fromDouble(1.5));
-        b.addPlayer(3, "Visser", "W.", 2, 2, Fixed::fromDouble(1.0));
-        b.addPlayer(1, "Jansen", "P.J.", 3, 1, Fixed::fromDouble(1.5));
-        b.addPlayer(4, "de Wit", "A.", 3, 1, Fixed::fromDouble(1.0));
-        b.addPlayer(5, "Smit", "G.", 2, 2, Fixed::fromDouble(1.0));   // never plays
+        for (int r : {1, 2, 3})
+            b.addPlayer(1, "Jansen", "P.J.", qint16(r), qint16(r == 2 ? 2 : 1), Fixed::fromDouble(1.5));
+        b.addPlayer(2, "Bakker", "K.", 1, 1, One);
+        b.addPlayer(3, "Visser", "W.", 2, 2, One);
+        b.addPlayer(4, "de Wit", "A.", 3, 1, One);
+        b.addPlayer(5, "Smit", "G.", 2, 2, One);   // never plays
         b.addGame(1, 1, 1, 35, 19, 7, 2, 20, 19, 4, QDate(2026, 9, 7));
         b.addGame(3, 1, 4, 10, 25, 2, 1, 25, 25, 5, QDate(2026, 11, 2));
-        b.addGame(4, 1, 1, 35, 10, 9, 4, 1, 10, 1);  // a later round: never listed
+        b.addGame(4, 1, 1, 35, 10, 9, 4, 1, 10, 1);   // a later round: never listed
         b.setRound(4, 1);
     }
     std::vector<OverviewRow> run(int ronde, bool alle, int decimalen, int poule = 1, qint32 wie = 1)
     {
         calls.clear();
-        OverviewInput in = input(wie, ronde, decimalen, &b.uitslagen);
-        in.alleRonden = alle;
-        in.huidigePoule = poule;
-        in.fullName = [](qint32 nr) { return QString("Speler %1").arg(nr); };
-        in.standings = [this](int p, int r) {
-            calls << QString("%1/%2").arg(p).arg(r);
-            return computeStandings(b.spelers, b.uitslagen, b.toernooi, p, r, false);
-        };
-        return buildPlayerOverview(in);
+        return buildPlayerOverview({.speler = wie, .huidigeRonde = ronde, .alleRonden = alle, .huidigePoule = poule,
+                                    .aantalDecimalen = decimalen, .uitslagen = &b.uitslagen,
+                                    .fullName = [](qint32 nr) { return QString("Speler %1").arg(nr); },
+                                    .standings = [this](int p, int r) {
+                                        calls << QString("%1/%2").arg(p).arg(r);
+                                        return computeStandings(b.spelers, b.uitslagen, b.toernooi, p, r, false);
+                                    }});
     }
 };
 
@@ -91,19 +77,14 @@ private slots:
     void entriesSortedLikeAListBox()
     {
         TournamentBuilder b{QString()};
-        b.addPlayer(1, "Visser              ", "W.     ", 1, 1, One);
-        b.addPlayer(2, "de Vries", "J.H.", 1, 1, One);
-        b.addPlayer(3, "Bakker", "", 1, 1, One);
-        b.addPlayer(4, "Dekker", "A.", 1, 1, One);
-        b.addPlayer(5, "Aalders", "Z.", 1, 2, One);   // other poule
-        b.addPlayer(6, "Abel", "Z.", 2, 1, One);      // other round
-        b.addPlayer(7, "bakker", "", 1, 1, One);
-        b.addPlayer(8, "Heeren", "B.", 1, 1, One);
-        b.addPlayer(9, "H\u00e9bert", "A.", 1, 1, One);   // accented letters sort with their base letter
-        const auto e = matrixPlayers(b.spelers, 1, 1);
-        // Case-insensitive: "de Vries" between Dekker and Visser; equal texts keep file order.
+        const QList<QPair<QString, QString>> names = {
+            {"Visser              ", "W.     "}, {"de Vries", "J.H."}, {"Bakker", ""}, {"Dekker", "A."},
+            {"Aalders", "Z."}, {"Abel", "Z."}, {"bakker", ""}, {"Heeren", "B."}, {"H\u00e9bert", "A."}};
+        for (int k = 1; k <= names.size(); ++k)   // Aalders in another poule, Abel in another round
+            b.addPlayer(k, names[k - 1].first, names[k - 1].second, k == 6 ? 2 : 1, k == 5 ? 2 : 1, One);
+        // Case-insensitive, accents with their base letter; equal texts keep file order.
         QStringList texts;
-        for (const MatrixEntry& x : e)
+        for (const MatrixEntry& x : matrixPlayers(b.spelers, 1, 1))
             texts << QString("%1=%2").arg(x.text).arg(x.nummer);
         QCOMPARE(texts, QStringList({"Bakker, =3", "bakker, =7", "de Vries, J=2", "Dekker, A=4", "H\u00e9bert, A=9",
                                      "Heeren, B=8", "Visser, W=1"}));
@@ -115,10 +96,9 @@ private slots:
         b.addPlayer(1, "A", "A", 1, 1, One, 30).aangepastTeMakenCar = 33;
         b.addPlayer(1, "A", "A", 2, 1, One, 40).aangepastTeMakenCar = 44;
         b.addPlayer(2, "B", "B", 1, 1, One, 25);
-        QCOMPARE(matrixTarget(b.spelers, 1, 1), qint16(33));
-        QCOMPARE(matrixTarget(b.spelers, 1, 2), qint16(40));
-        QCOMPARE(matrixTarget(b.spelers, 2, 1), qint16(25));
-        QCOMPARE(matrixTarget(b.spelers, 2, 2), qint16(0));
+        QCOMPARE(QList<qint16>({matrixTarget(b.spelers, 1, 1), matrixTarget(b.spelers, 1, 2),
+                                matrixTarget(b.spelers, 2, 1), matrixTarget(b.spelers, 2, 2)}),
+                 QList<qint16>({33, 40, 25, 0}));
     }
 
     void cells()
@@ -167,13 +147,10 @@ private slots:
 
     void sheets()
     {
-        QCOMPARE(matrixSheetCount(0), 0);
-        QCOMPARE(matrixSheetCount(30), 1);
-        QCOMPARE(matrixSheetCount(31), 2);
-        QCOMPARE(matrixSheetCount(61), 3);
-        QCOMPARE(matrixSheetRange(1, 7).last, 7);
-        QCOMPARE(matrixSheetRange(2, 60).last, 60);
-        QCOMPARE(matrixSheetRange(3, 61).last, 61);
+        QCOMPARE(QList<int>({matrixSheetCount(0), matrixSheetCount(30), matrixSheetCount(31), matrixSheetCount(61)}),
+                 QList<int>({0, 1, 2, 3}));
+        QCOMPARE(QList<int>({matrixSheetRange(1, 7).last, matrixSheetRange(2, 60).last, matrixSheetRange(3, 61).last}),
+                 QList<int>({7, 60, 61}));
         QCOMPARE(matrixPointsOffset(99), 100);   // 9, 10 and 100 are printed by the window's test
     }
 
@@ -183,8 +160,7 @@ private slots:
         const std::vector<UitslagRec> u = {game(1, 1, 2, 1, 2, 1, 3, 0), game(1, 1, 1, 1, 2, 3, 3, 0),
                                            game(1, 2, 1, 1, 2, 4, 3, 0),   // other poule: still open
                                            game(2, 1, 2, 1, 2, 3, 3, 0)};  // other round: still open
-        const auto open = stillToPlay(e, &u, 1, 1);
-        QCOMPARE(open, std::vector<std::vector<int>>({{3}, {2, 3}, {1, 3}, {0, 1, 2}}));
+        QCOMPARE(stillToPlay(e, &u, 1, 1), std::vector<std::vector<int>>({{3}, {2, 3}, {1, 3}, {0, 1, 2}}));
         QCOMPARE(stillToPlay(e, nullptr, 1, 1)[2], std::vector<int>({0, 1, 3}));
     }
 
@@ -242,10 +218,10 @@ private slots:
         u.speler1.moyenne = u.speler2.moyenne = Fixed::fromRaw(raw);
         u.speler1.procentCar = Fixed::fromRaw(raw * 100);
         const std::vector<UitslagRec> us = {u};
-        const auto rows = buildPlayerOverview(input(1, 1, decimalen, &us));
+        const auto rows = buildPlayerOverview(
+            {.speler = 1, .aantalDecimalen = decimalen, .uitslagen = &us, .fullName = {}, .standings = {}});
         QCOMPARE(rows.size(), size_t(1));
-        QCOMPARE(rows[0].sub[5], shown);
-        QCOMPARE(rows[0].sub[13], shown);
+        QCOMPARE(rows[0].sub[5] + "|" + rows[0].sub[13], shown + "|" + shown);
         QCOMPARE(rows[0].sub[7].section('.', 1).size(), shown.section('.', 1).size());
     }
 

@@ -13,6 +13,7 @@
 #include "platform/msgbox.h"
 #include "platform/picturebox.h"
 #include "platform/printer.h"
+#include "print/listrows.h"
 #include "print/pageheader.h"
 #include "print/printjob.h"
 
@@ -218,16 +219,23 @@ bool PrintStillToPlay(qint16 poule, const std::vector<core::MatrixEntry>& entrie
         PrintRegel = 0;
         const QString titel = core::stillToPlayTitle(HuidigeRonde, poule);
 
+        // A page's first line lies one line below y 2500. A page holds at most 52 printed
+        // lines: after line 50 a player's line and one line of his opponents may still come.
+        print::RowGrid rij;
+        auto topOfList = [&] {
+            P.setFontSize(11);
+            P.setCurrentY(2500 + P.TextHeight());
+            rij = print::RowGrid::fit(P, 52);
+        };
         auto startPage = [&] {
             PrintRegel = 0;
             ++PrintPagina;
             P.NewPage();
             PrintPageHeader(1, titel, PrintPagina);
-            P.setFontSize(11);
-            P.setCurrentX(550);
-            P.setCurrentY(2500);
+            topOfList();
         };
         auto headLine = [&](const QString& naam) {
+            rij.place(P, PrintRegel);
             P.setFontBold(true);
             P.Print({Tab(5), naam + QStringLiteral(" moet nog tegen:")});
             ++PrintRegel;
@@ -235,9 +243,7 @@ bool PrintStillToPlay(qint16 poule, const std::vector<core::MatrixEntry>& entrie
         };
 
         PrintPageHeader(1, titel, 1);
-        P.setFontSize(11);
-        P.setCurrentX(550);
-        P.setCurrentY(2500);
+        topOfList();
 
         const int n = int(entries.size());
         for (int a = 0; a < n; ++a) {
@@ -247,7 +253,7 @@ bool PrintStillToPlay(qint16 poule, const std::vector<core::MatrixEntry>& entrie
             for (int b : open[size_t(a)]) {
                 const QString naamB = entries[size_t(b)].text;
                 if (slot == 1)
-                    ++PrintRegel;
+                    rij.place(P, PrintRegel++);
                 if (slot < 4) {
                     P.Print({Tab(slot * 30 - 24), naamB}, platform::NoLineEnd);
                     ++slot;

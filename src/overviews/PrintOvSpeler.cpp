@@ -3,6 +3,7 @@
 #include "core/format.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
+#include "print/listrows.h"
 #include "print/pageheader.h"
 #include "print/printjob.h"
 
@@ -49,12 +50,14 @@ bool PrintPlayerOverview(const QString& speler, const std::vector<core::Overview
         PrintRegel = 0;
         // A two-decimal text is one character shorter: its edge is one column further.
         const int d = Toernooi.aantalDecimalen == 2 ? 1 : 0;
+        print::RowGrid rij = print::RowGrid::fit(P, RegelsPerPagina);
 
         const int aantal = int(rows.size());
         for (TellerK = 1; TellerK <= aantal; ++TellerK) {
             const core::OverviewRow& r = rows[size_t(TellerK - 1)];
             const auto item = [&r](int k) { return r.sub.value(k - 1); };
             QList<PrintItem> line;
+            rij.place(P, PrintRegel);
             if (item(2) == core::OverviewSubtotaal || item(2) == core::OverviewTotaal) {
                 line << Tab(18) << item(2);
                 rightAt(line, 34, item(3));
@@ -96,6 +99,7 @@ bool PrintPlayerOverview(const QString& speler, const std::vector<core::Overview
                 PrintPageHeader(2, MeldingTekst, PrintPagina);
                 P.setFontSize(10);
                 headingLine(P);
+                rij = print::RowGrid::fit(P, RegelsPerPagina);
             }
         }
         P.EndDoc();

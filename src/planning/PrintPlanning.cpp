@@ -8,6 +8,8 @@
 #include "print/pageheader.h"
 #include "print/printjob.h"
 
+#include <algorithm>
+
 using namespace modStootplanner;
 using platform::Tab;
 
@@ -17,6 +19,24 @@ namespace {
 constexpr int TafelBreedte = 4560;
 constexpr int TijdLinks = 600;
 constexpr int TijdRechts = 1300;
+
+// The heights of the grid, closer together where its frame would run below the printable
+// height (Letter paper, wide printer margins): the printer would otherwise start a page by
+// itself partway through the grid, and the rules would run off the paper.
+struct Heights {
+    double base = 0;
+    double scale = 1;
+    double operator()(double y) const { return base + (y - base) * scale; }
+};
+
+Heights fitHeights(const platform::Printer& P, const PrintLayout& l)
+{
+    const double bottom = std::max(l.frameBottom, l.ruleBase + l.rowHeight * l.ruleCount);
+    Heights h{double(l.ruleBase)};
+    if (bottom > P.ScaleHeight())
+        h.scale = std::max(0.0, P.ScaleHeight() - l.ruleBase) / (bottom - l.ruleBase);
+    return h;
+}
 
 } // namespace
 
@@ -34,13 +54,13 @@ const PrintLayout& PortraitLayout()
     return l;
 }
 
-void PrintPlanningGrid(const QList<int>& block, const PrintLayout& layout)
+void PrintPlanningGrid(const QList<int>& block, const PrintLayout& layout, double y)
 {
     auto& P = platform::printer();
     P.setFontSize(11);
     P.setFontBold(true);
     P.setCurrentX(800);
-    P.setCurrentY(2500);
+    P.setCurrentY(y);
     P.Print({QStringLiteral("Tijd")}, platform::NoLineEnd);
     for (int place = 0; place < block.size() && place < layout.headTabs.size(); ++place)
         P.Print({Tab(layout.headTabs.at(place)), QStringLiteral("Tafel nr ") + core::signedNum(block.at(place))},
@@ -79,27 +99,28 @@ void PrintPlanning(const PlanningPrint& pl)
                 if (b > 0)
                     P.NewPage();
                 PrintPageHeader(layout->orientatie, MeldingTekst, PrintPagina);
-                PrintPlanningGrid(block, *layout);
+                const Heights y = fitHeights(P, *layout);
+                PrintPlanningGrid(block, *layout, y(2500));
 
                 const int n = int(block.size());
                 const int right = TafelBreedte * n + TijdRechts;
-                P.Line(TijdLinks, layout->frameTop, TijdLinks, layout->frameBottom);
-                P.Line(TijdRechts, layout->frameTop, TijdRechts, layout->frameBottom);
+                const double top = y(layout->frameTop), bottom = y(layout->frameBottom);
+                P.Line(TijdLinks, top, TijdLinks, bottom);
+                P.Line(TijdRechts, top, TijdRechts, bottom);
                 for (int i = 1; i <= n; ++i) {
-                    P.Line(TafelBreedte * i - layout->sideRuleOffset, layout->sideRuleTop,
-                           TafelBreedte * i - layout->sideRuleOffset, layout->frameBottom);
-                    P.Line(TafelBreedte * i + TijdRechts, layout->frameTop, TafelBreedte * i + TijdRechts,
-                           layout->frameBottom);
+                    P.Line(TafelBreedte * i - layout->sideRuleOffset, y(layout->sideRuleTop),
+                           TafelBreedte * i - layout->sideRuleOffset, bottom);
+                    P.Line(TafelBreedte * i + TijdRechts, top, TafelBreedte * i + TijdRechts, bottom);
                 }
                 for (int j = 1; j <= layout->ruleCount; ++j) {
-                    const int y = layout->ruleBase + layout->rowHeight * j;
-                    P.Line(TijdLinks, y, right, y);
+                    const double rule = y(layout->ruleBase + layout->rowHeight * j);
+                    P.Line(TijdLinks, rule, right, rule);
                 }
 
                 const bool fullLandscape = layout->orientatie == platform::OrientationLandscape && n == 3;
                 for (int s = 1; s <= pl.aantalPartijen; ++s) {
                     P.setCurrentX(700);
-                    P.setCurrentY(2500 + layout->rowHeight * s);
+                    P.setCurrentY(y(2500 + layout->rowHeight * s));
                     P.Print({pl.tijden.value(s - 1)}, platform::NoLineEnd);
                     for (int place = 0; place < n; ++place) {
                         const int t = block.at(place);

@@ -39,7 +39,7 @@ const PrintLayout& PortraitLayout();
 // every cell is blank); print errors are handled here.
 void PrintPlanning(const PlanningPrint& planning);
 
-// The head line of one block: "Tijd" and "Tafel nr " + number per table.
-void PrintPlanningGrid(const QList<int>& block, const PrintLayout& layout);
+// The head line of one block at height y: "Tijd" and "Tafel nr " + number per table.
+void PrintPlanningGrid(const QList<int>& block, const PrintLayout& layout, double y);
 
 } // namespace planning
