@@ -454,12 +454,14 @@ private slots:
         w.Option1(1)->click();   // empties the game list, keeps the players
         QCOMPARE(QList<qsizetype>({w.ListView2()->topLevelItemCount(), w.Label4()->text().size(),
                                    w.ListView1()->topLevelItemCount()}), QList<qsizetype>({0, 0, 2}));
+        standtest::PrintRun c;
+        w.Toolbar1_ButtonClick("But03");   // nothing to print: a beep
+        QCOMPARE(QList<qsizetype>({c.msgs.beeps, c.dialog.shown}), QList<qsizetype>({1, 0}));
         w.ListView1_ItemClick(w.ListView1()->topLevelItem(0));
         QCOMPARE(standtest::column(w.ListView2(), 2),
                  QStringList({"07-09-2026", "Subtotaal", " ", "02-11-2026", "Subtotaal", " ", "Totaal"}));
 
         // Printed as shown: bold subtotals, an empty line a separator (the first column of every line).
-        standtest::PrintRun c;
         QVERIFY(overviews::PrintPlayerOverview(w.Label4()->text(), w.GameRows()));
         QCOMPARE(below(c.pr.rec, c.pr.rec.findText("Rnd"), 8, 230).split('|').filter(QRegularExpression("@(9|18)$")),
                  QStringList({"2: 1@9", "3:Subtotaal@18", "5: 2@9", "6:Subtotaal@18", "8:Totaal@18"}));

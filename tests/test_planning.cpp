@@ -23,16 +23,10 @@ using core::PlanningRec;
 using platform::PrintOp;
 using platform::RecordingPrinter;
 using standtest::shown;
+using testsupport::fileBytes;
 using testsupport::hex;
 
 namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QByteArray b;
-    core::readFileBytes(path, &b);
-    return b;
-}
 
 // A record written out by hand: planning 7 of 12-10-2026, round 2, 3 tables,
 // 5 games from 09.30, slots of 45 minutes; two names placed.
