@@ -1,5 +1,6 @@
 // Carry-over rules: carried records and moyennes, the automatic plan,
-// capacities, tie-breaks and the selection by place.
+// capacities, tie-breaks and the selection by place. Each table compares
+// its inputs along with the outcome, so a failure names its case.
 #include "core/carryover.h"
 #include "core/recordfile.h"
 #include "core/tournamentbuilder.h"
@@ -65,240 +66,136 @@ QString numbers(const std::vector<qint32>& v)
 class TestRoundsCore : public QObject {
     Q_OBJECT
 private slots:
-    void adjustCarriedMoyenne_data()
-    {
-        QTest::addColumn<int>("car");
-        QTest::addColumn<int>("beurten");
-        QTest::addColumn<double>("minimum");
-        QTest::addColumn<int>("decimalen");
-        QTest::addColumn<qint64>("moyenne");
-        QTest::addColumn<int>("teMaken");
-        QTest::newRow("30 in 25, minimum 0.50") << 30 << 25 << 0.5 << 2 << qint64(12000) << 29;
-        QTest::newRow("no games: the minimum") << 0 << 0 << 0.5 << 2 << qint64(5000) << 15;
-        QTest::newRow("below the minimum") << 10 << 25 << 0.5 << 2 << qint64(5000) << 15;
-        QTest::newRow("three decimals, truncated") << 20 << 3 << 0.0 << 3 << qint64(66660) << 138;
-        // 4801 / 4001 = 1.19995..: four decimals give 1.2000 before the truncation
-        QTest::newRow("four decimals first") << 4801 << 4001 << 0.0 << 2 << qint64(12000) << 29;
-        QTest::newRow("minimum truncated too") << 0 << 0 << 0.555 << 2 << qint64(5500) << 16;
-        QTest::newRow("target kept to 16 bits") << 2000 << 1 << 0.0 << 2 << qint64(20000000) << 32767;
-    }
     void adjustCarriedMoyenne()
     {
-        QFETCH(int, car);
-        QFETCH(int, beurten);
-        QFETCH(double, minimum);
-        QFETCH(int, decimalen);
-        ToernooiRec t = defaultSettings(QStringLiteral("T"));
-        t.perRondeMinimum = fx(minimum);
-        t.aantalDecimalen = qint16(decimalen);
-        std::vector<UitslagRec> u{game(2, 5, 100, 1, 6)};   // another round does not count
-        if (beurten > 0) {   // split over two games, the player once on each side
-            u.push_back(game(1, 5, car / 2, beurten / 2, 6));
-            u.push_back(game(1, 7, 10, 10, 5, car - car / 2, beurten - beurten / 2));
+        // round 1's caramboles and innings, the minimum, decimals: the stored moyenne (raw) and target
+        const struct { int car, beurten; double minimum; int decimalen; qint64 moyenne; int teMaken; } cases[] = {
+            {30, 25, 0.5, 2, 12000, 29},        {0, 0, 0.5, 2, 5000, 15},   // no games: the minimum
+            {10, 25, 0.5, 2, 5000, 15},         {20, 3, 0, 3, 66660, 138},   // truncated
+            {4801, 4001, 0, 2, 12000, 29},   // 1.19995..: four decimals give 1.2000 before the truncation
+            {0, 0, 0.555, 2, 5500, 16},         {2000, 1, 0, 2, 20000000, 32767},   // target kept to 16 bits
+            {60000, 48000, 0, 2, 12500, 30},   // totals beyond 16 bits
+        };
+        for (const auto& c : cases) {
+            ToernooiRec t = defaultSettings(QStringLiteral("T"));
+            t.perRondeMinimum = fx(c.minimum);
+            t.aantalDecimalen = qint16(c.decimalen);
+            std::vector<UitslagRec> u{game(2, 5, 100, 1, 6)};   // another round does not count
+            if (c.beurten > 0) {   // split over two games, the player once on each side
+                u.push_back(game(1, 5, c.car / 2, c.beurten / 2, 6));
+                u.push_back(game(1, 7, 10, 10, 5, c.car - c.car / 2, c.beurten - c.beurten / 2));
+            }
+            SpelerRec rec = player(5, 2);
+            core::adjustCarriedMoyenne(rec, u, 1, t);
+            QCOMPARE(std::tuple(c.car, c.minimum, rec.moyenne.raw, int(rec.teMakenCar)),
+                     std::tuple(c.car, c.minimum, c.moyenne, c.teMaken));
         }
-        SpelerRec rec = player(5, 2);
-        core::adjustCarriedMoyenne(rec, u, 1, t);
-        QTEST(rec.moyenne.raw, "moyenne");
-        QTEST(int(rec.teMakenCar), "teMaken");
-    }
-
-    void totalsBeyond16Bit()
-    {
-        const std::vector<UitslagRec> u(3, game(1, 5, 20000, 16000, 6));
-        const CarTotals t = roundTotals(u, 5, 1);
-        QCOMPARE(t.car, qint64(60000));
-        QCOMPARE(t.beurten, qint64(48000));
-        QCOMPARE(roundMoyenne(t, Fixed(), 2).raw, qint64(12500));
     }
 
     void carryOverRecordsPassesOverDuplicates()
     {
         ToernooiRec t = defaultSettings(QStringLiteral("T"));
         t.aanpassenPerRonde = Nee;
-        // 3 is in the new round already
+        // 3 is in the new round already; 2 listed twice, 99 without a record in round 1
         const std::vector<SpelerRec> s{player(1, 1), player(2, 1), player(3, 1), player(3, 2)};
-        // 2 listed twice, 99 without a record in round 1
         const auto recs = carryOverRecords(s, {}, {2, 3, 1, 2, 99}, 1, 2, 2, t);
         QCOMPARE(int(recs.size()), 2);
-        QCOMPARE(recs[0].nummer, 2);
+        QCOMPARE(recs[0].nummer * 10 + recs[0].poule, 22);
         QCOMPARE(recs[1].nummer, 1);
-        QCOMPARE(recs[0].poule, qint16(2));
     }
 
-    void plan_data()
+    void plan()
     {
         // The previous round: R = 3 poules of 4, 4 and 3 players, T = 11.
-        QTest::addColumn<QString>("aantal");     // Text1
-        QTest::addColumn<QString>("vinkjes");    // tick boxes ("110": 2nd and 3rd); empty: "Kies aantal spelers"
-        QTest::addColumn<QString>("poules");     // Text2
-        QTest::addColumn<QString>("max");        // Text3; empty: "Aantal poules vastleggen"
-        QTest::addColumn<QString>("melding");    // empty when accepted
-        QTest::addColumn<int>("veld");
-        QTest::addColumn<QString>("uitkomst");   // N P S and the last place taken
         const QString minR = QStringLiteral(
             "Omdat bij deze keuze in ieder geval alle poulewinnaars doorgekoppeld worden,\r\nmoet u een aantal "
             "spelers invoeren dat minimaal gelijk is aan het aantal poules uit de vorige ronde (nl.  3 )");
         const QString maxT = QStringLiteral("Dit aantal is meer dan er spelers hebben gespeeld in de vorige ronde!\r\n"
                                             "(dat zijn er namelijk  11 )");
-        const QString overslaan = QStringLiteral("U kunt bij deze keuze geen selectie overslaan !");
+        const QString skip = QStringLiteral("U kunt bij deze keuze geen selectie overslaan !");
         const QString teVeel = QStringLiteral("Met dit aantal poules kunnen niet alle poules met minimaal 2 spelers "
                                               "gevuld worden !\r\nVerlaag het aantal poules !");
-        const QString geenPoules = QStringLiteral("U moet bij deze keuze een aantal poules opgeven !");
-        const QString min2 = QStringLiteral("U moet minimaal een aantal van 2 spelers per poule opgeven !");
-        QTest::newRow("empty number") << "" << "" << "1" << "" << "U moet bij deze keuze een aantal spelers invoeren !" << 1 << "";
-        QTest::newRow("below R") << "2" << "" << "1" << "" << minR << 1 << "";
-        QTest::newRow("above T") << "12" << "" << "1" << "" << maxT << 1 << "";
-        QTest::newRow("R accepted") << "3" << "" << "1" << "" << "" << 0 << "3 1 3 0";
-        QTest::newRow("T accepted") << "11" << "" << "2" << "" << "" << 0 << "11 2 6 0";
-        QTest::newRow("skip 2nd") << "" << "010" << "1" << "" << overslaan << 0 << "";
-        QTest::newRow("skip 3rd") << "" << "101" << "1" << "" << overslaan << 0 << "";
-        QTest::newRow("winners only") << "" << "000" << "1" << "" << "" << 0 << "3 1 3 1";
-        QTest::newRow("all ticked 4-4-3") << "" << "111" << "2" << "" << "" << 0 << "11 2 6 4";
-        QTest::newRow("2nd and 3rd, max 4") << "" << "110" << "" << "4" << "" << 0 << "9 3 3 3";
-        QTest::newRow("7 in 4 poules") << "7" << "" << "4" << "" << teVeel << 2 << "";
-        QTest::newRow("7 in 3 poules") << "7" << "" << "3" << "" << "" << 0 << "7 3 3 0";
-        QTest::newRow("fraction to no poule") << "7" << "" << "0.4" << "" << geenPoules << 2 << "";
-        QTest::newRow("leading digits") << "7" << "" << "3 poules" << "" << "" << 0 << "7 3 3 0";
-        QTest::newRow("max 4, N 10") << "10" << "" << "" << "4" << "" << 0 << "10 3 4 0";
-        QTest::newRow("max 1") << "10" << "" << "" << "1" << min2 << 3 << "";
-        QTest::newRow("max 2") << "10" << "" << "" << "2" << "" << 0 << "10 5 2 0";
-    }
-    void plan()
-    {
-        QFETCH(QString, aantal);
-        QFETCH(QString, vinkjes);
-        QFETCH(QString, poules);
-        QFETCH(QString, max);
-        QFETCH(QString, melding);
-        AutoKeuze k;
-        k.kiesAantal = vinkjes.isEmpty();
-        k.aantalSpelers = aantal;
-        for (int i = 0; i < vinkjes.size(); ++i)
-            k.ookPlaats[size_t(i)] = vinkjes[i] == QLatin1Char('1');
-        k.vastAantalPoules = max.isEmpty();
-        k.aantalPoules = poules;
-        k.maxPerPoule = max;
-        const AutoPlan p = planAutoCarryOver(k, 3, 11, {4, 4, 3});
-        QCOMPARE(p.melding, melding);
-        QCOMPARE(p.ok, melding.isEmpty());
-        QTEST(int(p.veld), "veld");
-        QTEST(p.ok ? QStringLiteral("%1 %2 %3 %4").arg(p.N).arg(p.P).arg(p.S).arg(p.hoogstePlaats) : QString(),
-              "uitkomst");
-    }
-
-    void capacities()
-    {
-        auto caps = [](int N, int P, int S) {
-            const auto c = pouleCapacities(N, P, S);
-            return QList<int>(c.begin(), c.end());
+        // Text1, the tick boxes ("110": 2nd and 3rd; none: "Kies aantal spelers"), Text2, Text3 (none:
+        // "Aantal poules vastleggen"); the message and its field, or N P S and the last place taken
+        const struct { const char *aantal, *vinkjes, *poules, *max; QString melding; int veld; const char* uitkomst; }
+        cases[] = {
+            {"", "", "1", "", "U moet bij deze keuze een aantal spelers invoeren !", 1, ""},
+            {"2", "", "1", "", minR, 1, ""},          {"12", "", "1", "", maxT, 1, ""},
+            {"3", "", "1", "", "", 0, "3 1 3 0"},     {"11", "", "2", "", "", 0, "11 2 6 0"},
+            {"", "010", "1", "", skip, 0, ""},        {"", "101", "1", "", skip, 0, ""},
+            {"", "000", "1", "", "", 0, "3 1 3 1"},   {"", "111", "2", "", "", 0, "11 2 6 4"},
+            {"", "110", "", "4", "", 0, "9 3 3 3"},   {"7", "", "4", "", teVeel, 2, ""},
+            {"7", "", "3", "", "", 0, "7 3 3 0"},     {"7", "", "3 poules", "", "", 0, "7 3 3 0"},
+            {"7", "", "0.4", "", "U moet bij deze keuze een aantal poules opgeven !", 2, ""},
+            {"10", "", "", "4", "", 0, "10 3 4 0"},   {"10", "", "", "2", "", 0, "10 5 2 0"},
+            {"10", "", "", "1", "U moet minimaal een aantal van 2 spelers per poule opgeven !", 3, ""},
         };
-        QCOMPARE(caps(7, 3, 3), (QList<int>{3, 2, 2}));
-        QCOMPARE(caps(9, 3, 3), (QList<int>{3, 3, 3}));
+        for (const auto& c : cases) {
+            AutoKeuze k;
+            k.kiesAantal = !*c.vinkjes;
+            k.aantalSpelers = c.aantal;
+            for (int i = 0; c.vinkjes[i]; ++i)
+                k.ookPlaats[size_t(i)] = c.vinkjes[i] == '1';
+            k.vastAantalPoules = !*c.max;
+            k.aantalPoules = c.poules;
+            k.maxPerPoule = c.max;
+            const AutoPlan p = planAutoCarryOver(k, 3, 11, {4, 4, 3});
+            const QString in = QStringList{c.aantal, c.vinkjes, c.poules, c.max}.join('/') + ": ";
+            const QString uit = p.ok ? QString("%1 %2 %3 %4").arg(p.N).arg(p.P).arg(p.S).arg(p.hoogstePlaats) : "";
+            QCOMPARE(std::tuple(in + p.melding, int(p.veld), uit),
+                     std::tuple(in + c.melding, c.veld, QString(c.uitkomst)));
+        }
     }
 
-    void strictlyBetter_data()
-    {
-        QTest::addColumn<bool>("mp");
-        QTest::addColumn<QString>("criteria");   // standMoyenne, standSerie, standProcentCar as 0/1
-        QTest::addColumn<QList<double>>("a");    // mp, moy, serie, %car, %moy; b = 5, 1.5, 6, 80, 90
-        QTest::addColumn<int>("verwacht");       // 1 a better, -1 b better, 0 tie
-        QTest::newRow("mp decides") << true << "111" << QList<double>{6, 1, 1, 1, 1} << 1;
-        QTest::newRow("tie mp, moyenne used") << true << "111" << QList<double>{5, 1.6, 1, 1, 1} << 1;
-        QTest::newRow("tie mp, moyenne not used, serie") << true << "011" << QList<double>{5, 1.6, 5, 99, 99} << -1;
-        QTest::newRow("then %car") << true << "001" << QList<double>{5, 9, 9, 81, 1} << 1;
-        QTest::newRow("then %moy") << true << "000" << QList<double>{5, 9, 9, 99, 89} << -1;
-        QTest::newRow("full tie") << true << "111" << QList<double>{5, 1.5, 6, 80, 90} << 0;
-        QTest::newRow("moyenne criterion ignores mp") << false << "001" << QList<double>{1, 1.5001, 0, 0, 0} << 1;
-    }
     void strictlyBetter()
     {
-        QFETCH(bool, mp);
-        QFETCH(QString, criteria);
-        QFETCH(QList<double>, a);
-        ToernooiRec t;
-        t.standMoyenne = jaNee(criteria[0] == QLatin1Char('1'));
-        t.standSerie = jaNee(criteria[1] == QLatin1Char('1'));
-        t.standProcentCar = jaNee(criteria[2] == QLatin1Char('1'));
-        auto k = [](const QList<double>& v) { return Kandidaat{0, 0, fx(v[0]), fx(v[1]), fx(v[2]), fx(v[3]), fx(v[4])}; };
-        const Kandidaat ka = k(a), kb = k({5, 1.5, 6, 80, 90});
-        QTEST(int(core::strictlyBetter(ka, kb, mp, t)) - int(core::strictlyBetter(kb, ka, mp, t)), "verwacht");
+        // match points or moyenne; standMoyenne, standSerie, standProcentCar as 0/1; a's mp, moy, serie,
+        // %car, %moy against b's 5, 1.5, 6, 80, 90: 1 a better, -1 b better, 0 a tie
+        const struct { bool mp; const char* criteria; QList<double> a; int verwacht; } cases[] = {
+            {true, "111", {6, 1, 1, 1, 1}, 1},        {true, "111", {5, 1.6, 1, 1, 1}, 1},
+            {true, "011", {5, 1.6, 5, 99, 99}, -1},   {true, "001", {5, 9, 9, 81, 1}, 1},
+            {true, "000", {5, 9, 9, 99, 89}, -1},     {true, "111", {5, 1.5, 6, 80, 90}, 0},
+            {false, "001", {1, 1.5001, 0, 0, 0}, 1},   // the moyenne criterion ignores match points
+        };
+        auto k = [](const QList<double>& v) {
+            return Kandidaat{0, 0, fx(v[0]), fx(v[1]), fx(v[2]), fx(v[3]), fx(v[4])};
+        };
+        for (const auto& c : cases) {
+            ToernooiRec t;
+            t.standMoyenne = jaNee(c.criteria[0] == '1');
+            t.standSerie = jaNee(c.criteria[1] == '1');
+            t.standProcentCar = jaNee(c.criteria[2] == '1');
+            const Kandidaat ka = k(c.a), kb = k({5, 1.5, 6, 80, 90});
+            const int got = int(core::strictlyBetter(ka, kb, c.mp, t)) - int(core::strictlyBetter(kb, ka, c.mp, t));
+            QCOMPARE(std::tuple(c.criteria, c.a, got), std::tuple(c.criteria, c.a, c.verwacht));
+        }
     }
 
-    void selectByPlace_data()
-    {
-        QTest::addColumn<QString>("normaal");
-        QTest::addColumn<QString>("mp");         // match-point standings; empty: as the normal ones
-        QTest::addColumn<int>("N");
-        QTest::addColumn<int>("hoogste");        // last place ticked, 0 for "Kies aantal spelers"
-        QTest::addColumn<QString>("nieuw");      // already in the new round
-        QTest::addColumn<QString>("verwacht");
-        const QString vier = "11 12 13 14:1|21 22 23 24:2|31 32 33 34:3";
-        QTest::newRow("R 3, N 10: place 4 ranked") << vier << "" << 10 << 0 << "" << "11 21 31 12 22 32 13 23 33 34";
-        QTest::newRow("4/4/3 ticked to place 4") << "11 12 13 14|21 22 23 24|31 32 33" << "" << 11 << 4 << ""
-                                                 << "11 21 31 12 22 32 13 23 33 14 24";
-        QTest::newRow("ticks end at the last place") << vier << "" << 9 << 2 << "" << "11 21 31 12 22 32";
-        QTest::newRow("filled past a short poule") << "11 12 13|21" << "" << 4 << 0 << "" << "11 21 12 13";
-        // place 3 ranked on match points: poule 1's MP number 3 (12) is listed, its best left is 13
-        QTest::newRow("MP: best not yet listed") << "11 12 13|21 22 23" << "11:9 13:8 12:7|21:9 22:8 23:1" << 5 << 0
-                                                 << "" << "11 21 12 22 13";
-        QTest::newRow("number in two poules once") << "5 11|5 21" << "" << 4 << 0 << "" << "5 21 11";
-        QTest::newRow("new round's player passed over") << "11 12|21 22" << "" << 2 << 0 << "21" << "11 22";
-        QTest::newRow("nobody left") << "11 12" << "" << 1 << 0 << "11 12" << "";
-    }
     void selectByPlace()
     {
-        QFETCH(QString, normaal);
-        QFETCH(QString, mp);
-        QFETCH(int, N);
-        QFETCH(int, hoogste);
-        QFETCH(QString, nieuw);
-        std::set<qint32> uit;
-        for (const QString& n : nieuw.split(' ', Qt::SkipEmptyParts))
-            uit.insert(n.toInt());
+        // normal and match-point standings (none: as the normal ones), N, the last place ticked (0 for
+        // "Kies aantal spelers"), the players in the new round already, and the numbers chosen
+        const char* vier = "11 12 13 14:1|21 22 23 24:2|31 32 33 34:3";
+        const struct { const char *normaal, *mp; int N, hoogste; const char *nieuw, *verwacht; } cases[] = {
+            {vier, "", 10, 0, "", "11 21 31 12 22 32 13 23 33 34"},   // place 4 ranked
+            {"11 12 13 14|21 22 23 24|31 32 33", "", 11, 4, "", "11 21 31 12 22 32 13 23 33 14 24"},
+            {vier, "", 9, 2, "", "11 21 31 12 22 32"},   // the ticks end at the last place
+            {"11 12 13|21", "", 4, 0, "", "11 21 12 13"},   // filled past a short poule
+            // place 3 ranked on match points: poule 1's MP number 3 (12) is listed, its best left is 13
+            {"11 12 13|21 22 23", "11:9 13:8 12:7|21:9 22:8 23:1", 5, 0, "", "11 21 12 22 13"},
+            {"5 11|5 21", "", 4, 0, "", "5 21 11"},   // a number in two poules once
+            {"11 12|21 22", "", 2, 0, "21", "11 22"},   // the new round's player passed over
+            {"11 12", "", 1, 0, "11 12", ""},   // nobody left
+        };
         const ToernooiRec t = defaultSettings(QStringLiteral("T"));
-        const auto gekozen =
-            core::selectByPlace(stands(normaal), stands(mp.isEmpty() ? normaal : mp), N, hoogste, true, t, uit);
-        QTEST(numbers(gekozen), "verwacht");
-    }
-
-    void demoSelection_data()
-    {
-        QTest::addColumn<QString>("aantal");
-        QTest::addColumn<QString>("poules");
-        QTest::addColumn<QString>("verwacht");   // numbers listed, then N P S and the capacities
-        // poules of 6, 6, 5 and 3: every player, the places beyond 3 filled from the larger poules
-        QTest::newRow("all 20 in 4 poules") << "20" << "4"
-                                            << "1 7 14 18 3 8 15 20 6 10 13 19 5 11 17 4 9 16 2 12 / 20 4 5 5 5 5 5";
-        // place 3 ranked on match points: poule 1's MP number 3 (3) is listed
-        // already, so its MP number 2 (6, 66 points) goes with 10 (60 points)
-        QTest::newRow("10 on match points") << "10" << "3" << "1 7 14 18 3 8 15 20 6 10 / 10 3 4 4 3 3";
-    }
-    void demoSelection()
-    {
-        QFETCH(QString, aantal);
-        QFETCH(QString, poules);
-        QTemporaryDir dir;
-        const TournamentFileSet f = writeDemoTournament(dir.path());
-        const auto spelers = RecordFile<SpelerRec>::readAll(f.map + f.spelers);
-        const auto uitslagen = RecordFile<UitslagRec>::readAll(f.map + f.uitslag);
-        const ToernooiRec t = *readToernooi(f.map + f.toernooi);
-        std::vector<Standings> normaal, mp;
-        for (int p = 1; p <= 4; ++p) {
-            normaal.push_back(computeStandings(spelers, uitslagen, t, p, 1, false));
-            mp.push_back(computeStandings(spelers, uitslagen, t, p, 1, true));
+        for (const auto& c : cases) {
+            std::set<qint32> uit;
+            for (const QString& n : QString(c.nieuw).split(' ', Qt::SkipEmptyParts))
+                uit.insert(n.toInt());
+            const auto gekozen =
+                core::selectByPlace(stands(c.normaal), stands(*c.mp ? c.mp : c.normaal), c.N, c.hoogste, true, t, uit);
+            QCOMPARE(std::tuple(c.normaal, c.N, numbers(gekozen)), std::tuple(c.normaal, c.N, QString(c.verwacht)));
         }
-        AutoKeuze k;
-        k.aantalSpelers = aantal;
-        k.aantalPoules = poules;
-        const AutoPlan plan = planAutoCarryOver(k, 4, 20, {6, 6, 5, 3});
-        RandomGenerator rng;
-        const AutoResultaat r = buildAutoCarryOver(plan, true, true, 0, normaal, mp, spelers, uitslagen, t, 1, 2, rng);
-        std::vector<qint32> uit;
-        for (const AutoRij& rij : r.rijen)
-            uit.push_back(rij.nr.toInt());
-        uit.insert(uit.end(), {-1, r.N, r.P, r.S});
-        uit.insert(uit.end(), r.capaciteiten.begin(), r.capaciteiten.end());
-        QTEST(numbers(uit).replace("-1", "/"), "verwacht");
     }
 };
 

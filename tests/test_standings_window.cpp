@@ -1,9 +1,13 @@
-// The standings window over a small tournament: poule choice, carousel,
-// zoom file, modes and the print key.
+// The standings window over a small tournament (poule choice, carousel, zoom
+// file, modes, the print and export keys), the poule-winners list and the
+// interim standings.
 #include "app/mdiHoofd.h"
 #include "app/modStootplanner.h"
+#include "core/standview.h"
 #include "standings/frmHTML.h"
 #include "standings/frmStand.h"
+#include "standings/frmStandTussen.h"
+#include "standings/frmWinnars.h"
 #include "standings/menus.h"
 #include "standings/modStand.h"
 #include "standings/standlist.h"
@@ -24,6 +28,8 @@
 using namespace core;
 using namespace modStootplanner;
 using platform::ScriptedMessages;
+using standtest::column;
+using standtest::readFile;
 using standtest::rowTexts;
 using standtest::shown;
 
@@ -34,8 +40,9 @@ QString firstName(const frmStand& w)
     return w.ListView1()->topLevelItemCount() ? w.ListView1()->topLevelItem(0)->text(1) : QString();
 }
 
-// The enabled keys, named in this order: prev next van tot start naar modus stop.
-QString enabledKeys(const frmStand& w)
+// The poule shown: "poule|Label1|Label9|Combo1's index|first name|" and the
+// enabled keys, named in this order: prev next van tot start naar modus stop.
+QString state(const frmStand& w)
 {
     const std::pair<const char*, QWidget*> keys[] = {
         {"prev", w.Command1(0)}, {"next", w.Command1(1)}, {"van", w.Combo2()},         {"tot", w.Combo3()},
@@ -44,18 +51,23 @@ QString enabledKeys(const frmStand& w)
     for (const auto& [name, widget] : keys)
         if (widget->isEnabled())
             on << QLatin1String(name);
-    return on.join(QLatin1Char(' '));
+    return QStringList{QString::number(w.HuidigePoule), w.Label1()->text(), w.Label9()->text(),
+                       QString::number(w.Combo1()->currentIndex()), firstName(w), on.join(' ')}
+        .join('|');
 }
 
 const QString AllButPrev = QStringLiteral("next van tot start naar modus");
 
-QString zoomPath() { return ToernooiMap + QStringLiteral("Hulp_size.dat"); }
-
-QByteArray zoomBytes()
+// "number poule place" per line, e.g. "00004 1 2".
+QStringList numberPoulePlace(const frmWinnars& w)
 {
-    QFile f(zoomPath());
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    QStringList out;
+    for (const modStand::WinnerLine& l : w.WinnerLines())
+        out << l.value(0) + l.value(3) + l.value(4);
+    return out;
 }
+
+QString zoomPath() { return ToernooiMap + QStringLiteral("Hulp_size.dat"); }
 
 } // namespace
 
@@ -89,6 +101,33 @@ class TestStandingsWindow : public QObject {
         MeldingTitel = QStringLiteral("Let op!");
     }
 
+    // Round 1: poule 1 ranks 1, 4, 2, 3; poule 2 ranks 6, 5, 7; poule 3 (no
+    // games) keeps file order 8..12; poule 4 is empty. Round 2 has other poules.
+    void loadWinners(int decimalen = 2)
+    {
+        m_fx = std::make_unique<testsupport::TournamentFixture>();
+        auto& b = m_fx->builder();
+        b.toernooi.aantalDecimalen = qint16(decimalen);
+        const char* namen[] = {"Jansen", "Bakker", "Visser", "Smit", "Bos", "Vos", "Mulder",
+                               "Peters", "Dekker", "de Groot", "Meijer", "Noël"};
+        const int poule[] = {1, 1, 1, 1, 2, 2, 2, 3, 3, 3, 3, 3};
+        const Fixed m = Fixed::fromInt(1);
+        for (int i = 0; i < 12; ++i)
+            b.addPlayer(i + 1, QString::fromUtf8(namen[i]), QStringLiteral("X."), 1, qint16(poule[i]), m);
+        b.addGame(1, 1, 1, 25, 10, 8, 2, 10, 10, 3);
+        b.addGame(1, 1, 3, 11, 12, 2, 1, 25, 12, 6);
+        b.addGame(1, 1, 2, 25, 20, 4, 3, 15, 20, 4);
+        b.addGame(1, 1, 4, 25, 15, 5, 2, 20, 15, 5);
+        b.addGame(1, 2, 6, 25, 10, 5, 5, 12, 10, 2);
+        // round 2: player 8 alone in poule 1 must not show in round 1's list
+        b.addPlayer(8, QStringLiteral("Peters"), QStringLiteral("X."), 2, 1, m);
+        b.setRound(1, 4);
+        b.setRound(2, 1);
+        m_fx->load();
+        HuidigeRonde = 1;
+        AantalPoules = 4;
+    }
+
 private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
     void cleanup() { m_fx.reset(); }
@@ -101,12 +140,10 @@ private slots:
         frmStand w;
         QCOMPARE(msgs.boxes.size(), 0);
         QVERIFY(!modStand::MatchpuntenModus);
-        QCOMPARE(w.Label6(0)->text(), QStringLiteral("Test toernooi"));
-        QCOMPARE(w.Label8()->text() + '|' + w.Label9()->text(), QStringLiteral(" 1|1"));   // round, poule
-        QCOMPARE(w.Combo1()->count(), 4);
-        QCOMPARE(w.Combo1()->itemText(3), QStringLiteral(" 4"));
-        QCOMPARE(enabledKeys(w), AllButPrev);
-        QCOMPARE(w.Label2()->text(), QStringLiteral("9"));   // 9 seconds, plain until a speed key writes it
+        // round and poule; 9 seconds, plain until a speed key writes it
+        QCOMPARE(QStringList({w.Label6(0)->text(), w.Label8()->text(), w.Combo1()->itemText(3), w.Label2()->text()}),
+                 QStringList({"Test toernooi", " 1", " 4", "9"}));
+        QCOMPARE(state(w) + '|' + QString::number(w.Combo1()->count()), "1|1|1|0|Bakker|" + AllButPrev + "|4");
         QVERIFY(!w.Timer1()->isActive());
 
         QTreeWidget* l = w.ListView1();
@@ -126,37 +163,25 @@ private slots:
         ScriptedMessages msgs;
         frmStand w;
         w.Command1_Click(1);
-        QCOMPARE(w.HuidigePoule, qint16(2));
-        QCOMPARE(w.Label1()->text() + '|' + w.Label9()->text(), QStringLiteral(" 2| 2"));
-        QCOMPARE(w.Combo1()->currentIndex(), -1);
-        QCOMPARE(firstName(w), QStringLiteral("Smit"));
-        QCOMPARE(enabledKeys(w), "prev " + AllButPrev);
+        QCOMPARE(state(w), "2| 2| 2|-1|Smit|prev " + AllButPrev);
         w.Command1_Click(1);
         w.Command1_Click(1);
-        QCOMPARE(w.HuidigePoule, qint16(4));
-        QCOMPARE(enabledKeys(w), QStringLiteral("prev van tot start naar modus"));
+        QCOMPARE(state(w), QStringLiteral("4| 4| 4|-1||prev van tot start naar modus"));
         for (int i = 0; i < 3; ++i)
             w.Command1_Click(0);
-        QCOMPARE(enabledKeys(w), AllButPrev);
-        QCOMPARE(firstName(w), QStringLiteral("Bakker"));
-
+        QCOMPARE(state(w), "1| 1| 1|-1|Bakker|" + AllButPrev);
         // from the list: plain digits; no games keeps file order; nobody ran above 0
         w.Combo1()->setCurrentIndex(2);
         w.Combo1_Click();
-        QCOMPARE(w.HuidigePoule, qint16(3));
-        QCOMPARE(w.Label9()->text(), QStringLiteral("3"));
-        QCOMPARE(enabledKeys(w), "prev " + AllButPrev);
-        QCOMPARE(firstName(w), QStringLiteral("Vos"));
+        QCOMPARE(state(w), "3|3|3|2|Vos|prev " + AllButPrev);
         QCOMPARE(w.Label4()->text() + '|' + w.Label5()->text(), QStringLiteral("| 0"));
         QCOMPARE(msgs.boxes.size(), 0);
-
         QVERIFY(QFile::remove(PadSpelers()));   // a missing players file: reported, the poule stays
         w.Combo1()->setCurrentIndex(1);
         w.Combo1_Click();
         QCOMPARE(msgs.boxes.size(), 1);
         QVERIFY(msgs.boxes[0].prompt.startsWith(QStringLiteral("Spelersbestand niet gevonden !")));
-        QCOMPARE(w.HuidigePoule, qint16(3));
-        QCOMPARE(firstName(w), QStringLiteral("Vos"));
+        QCOMPARE(state(w).section('|', 0, 0) + firstName(w), QStringLiteral("3Vos"));
     }
 
     void matchPointMode()
@@ -165,18 +190,18 @@ private slots:
         frmStand w;
         w.Command1_Click(1);   // poule 2: Smit won his only game
         w.Option1_Click(1);
-        QVERIFY(modStand::MatchpuntenModus);
-        QCOMPARE(w.HuidigePoule, qint16(2));
         const QTreeWidget* l = w.ListView1();
+        auto points = [&] {
+            return QStringList{QString::number(modStand::MatchpuntenModus), QString::number(w.HuidigePoule),
+                               l->headerItem()->text(4), l->topLevelItem(0)->text(4), l->topLevelItem(1)->text(4)};
+        };
         // point system 1 with 2 for a win and no extra point: 2 / (1 x 2) x 100
-        QCOMPARE(l->headerItem()->text(4) + '|' + l->topLevelItem(0)->text(4) + '|' + l->topLevelItem(1)->text(4),
-                 QStringLiteral("MP|100|0"));
+        QCOMPARE(points(), QStringList({"1", "2", "MP", "100", "0"}));
         w.Option1_Click(0);
-        QVERIFY(!modStand::MatchpuntenModus);
-        QCOMPARE(l->headerItem()->text(4) + '|' + l->topLevelItem(0)->text(4), QStringLiteral("Pnt|2"));
+        QCOMPARE(points(), QStringList({"0", "2", "Pnt", "2", "0"}));
     }
 
-    void carouselSequenceAndStop()
+    void carousel()
     {
         load();
         ScriptedMessages msgs;
@@ -187,77 +212,70 @@ private slots:
         w.Command3_Click();   // an equal range is refused
         QCOMPARE(shown(msgs), QStringList{"Let op!|!|Eindpoule moet groter zijn dan Startpoule!"});
         QVERIFY(!w.Timer1()->isActive());
-        QCOMPARE(enabledKeys(w), "prev " + AllButPrev);
+        QCOMPARE(state(w), "2| 2| 2|-1|Smit|prev " + AllButPrev);
 
         w.Combo3()->setCurrentIndex(3);   // 2 to 4
         w.Command3_Click();
-        QCOMPARE(msgs.boxes.size(), 1);
         QVERIFY(w.Timer1()->isActive());
-        QCOMPARE(w.Combo1()->currentIndex(), -1);
-        QCOMPARE(enabledKeys(w), QStringLiteral("stop"));
-        QStringList shown;
+        QStringList seen;
         for (int i = 0; i < 5; ++i) {
             w.Timer1_Timer();
-            shown << QString::number(w.HuidigePoule) + ':' + w.Label9()->text();
+            seen << state(w);
         }
-        QCOMPARE(shown, (QStringList{"2: 2", "3: 3", "4: 4", "2: 2", "3: 3"}));
-        QCOMPARE(firstName(w), QStringLiteral("Vos"));
-
+        QCOMPARE(seen, (QStringList{"2| 2| 2|-1|Smit|stop", "3| 3| 3|-1|Vos|stop", "4| 4| 4|-1||stop",
+                                    "2| 2| 2|-1|Smit|stop", "3| 3| 3|-1|Vos|stop"}));
+        QCOMPARE(msgs.boxes.size(), 1);
         w.Command2_Click();   // Stop: back to poule 1
         QVERIFY(!w.Timer1()->isActive());
-        QCOMPARE(w.HuidigePoule, qint16(1));
-        QCOMPARE(w.Label1()->text(), QStringLiteral("1"));
-        QCOMPARE(firstName(w), QStringLiteral("Bakker"));
-        QCOMPARE(enabledKeys(w), AllButPrev);
-    }
+        QCOMPARE(state(w), "1|1|1|-1|Bakker|" + AllButPrev);
 
-    void carouselSpeed()
-    {
-        load();
-        frmStand w;
-        w.Command5_Click();
-        QCOMPARE(w.Timer1()->interval(), 10000);
-        QVERIFY(!w.Command5()->isEnabled());
+        auto speed = [&w] { return std::tuple(w.Timer1()->interval(), w.Command4()->isEnabled(), w.Command5()->isEnabled()); };
+        w.Command5_Click();   // the speed keys
+        QCOMPARE(speed(), std::tuple(10000, true, false));
         for (int i = 0; i < 9; ++i)
             w.Command4_Click();
-        QCOMPARE(w.Timer1()->interval(), 1000);
-        QCOMPARE(w.Label2()->text(), QStringLiteral(" 1"));
-        QVERIFY(!w.Command4()->isEnabled());
-        QVERIFY(w.Command5()->isEnabled());
-    }
-
-    void onePouleDisablesCarousel()
-    {
-        load(1);
-        frmStand w;
-        QVERIFY(!w.FrameCarrousel()->isEnabled());
-        QCOMPARE(enabledKeys(w), QStringLiteral("naar modus"));
+        QCOMPARE(std::tuple_cat(speed(), std::tuple(w.Label2()->text())), std::tuple(1000, false, true, " 1"));
+        load(1);   // one poule: no carousel
+        frmStand een;
+        QVERIFY(!een.FrameCarrousel()->isEnabled());
+        QCOMPARE(state(een), QStringLiteral("1|1|1|0|Bakker|naar modus"));
     }
 
     void zoomFile()
     {
+        const std::pair<const char*, int> read[] = {{" 2 \r\n", 2}, {"   1   \r\n3\r\n", 1}, {"", 0},
+                                                    {"\r\n3\r\n", 0}, {" 4 \r\n", 0},       {"2x\r\n", 0}};
+        for (const auto& [bytes, index] : read)
+            QCOMPARE(std::pair(bytes, parseZoomFile(bytes)), std::pair(bytes, index));
         load();
         QVERIFY(!QFile::exists(zoomPath()));
         {
             frmStand w;
-            QCOMPARE(zoomBytes(), QByteArray(" 0 \r\n"));   // created at 0
+            QCOMPARE(readFile(zoomPath()), QByteArray(" 0 \r\n"));   // created at 0
             w.Option2_Click(2);
-            QCOMPARE(zoomBytes().toHex(' '), QByteArray("20 32 20 0d 0a"));
+            QCOMPARE(readFile(zoomPath()).toHex(' '), QByteArray("20 32 20 0d 0a"));
         }
-        {
-            frmStand w;   // read back: 16 pt bold with its widths, the rows kept
-            QVERIFY(w.Option2(2)->isChecked());
-            QCOMPARE(w.ListView1()->font().pointSize(), 16);
-            QVERIFY(w.ListView1()->font().bold());
-            QCOMPARE(w.ListView1()->columnWidth(9), modStand::Px(1350));
-            QCOMPARE(w.ListView1()->topLevelItemCount(), 3);
-        }
+        auto zoom = [](const frmStand& w, int kolom) {
+            const QTreeWidget* l = w.ListView1();
+            return std::tuple(w.Option2(0)->isChecked(), w.Option2(2)->isChecked(), l->font().pointSize(),
+                              l->font().bold(), l->columnWidth(kolom), l->topLevelItemCount());
+        };
+        // read back: 16 pt bold with its widths, the rows kept
+        QCOMPARE(zoom(frmStand(), 9), std::tuple(false, true, 16, true, modStand::Px(1350), 3));
         QVERIFY(standtest::writeFile(zoomPath(), "groot\r\n"));
-        frmStand w;   // an unreadable first line counts as 0, with the 8-pt widths
-        QVERIFY(w.Option2(0)->isChecked());
-        QCOMPARE(w.ListView1()->font().pointSize(), 8);
-        QCOMPARE(w.ListView1()->columnWidth(8), modStand::Px(800));
-        QCOMPARE(zoomBytes(), QByteArray(" 0 \r\n"));
+        // an unreadable first line counts as 0, with the 8-pt widths
+        QCOMPARE(zoom(frmStand(), 8), std::tuple(true, false, 8, true, modStand::Px(800), 3));
+        QCOMPARE(readFile(zoomPath()), QByteArray(" 0 \r\n"));
+    }
+
+    void decimalCells()
+    {
+        // 2 and 3 decimals are truncated; any other setting leaves the cell empty
+        const Fixed v = Fixed::fromRaw(12346);
+        QStringList t;
+        for (int setting : {2, 3, 0, 1, 4})
+            t << standDecimalText(v, setting);
+        QCOMPARE(t, (QStringList{"1.23", "1.234", "", "", ""}));
     }
 
     void printKey()
@@ -269,73 +287,58 @@ private slots:
         w.Combo1_Click();   // poule without players
         QCOMPARE(w.ListView1()->topLevelItemCount(), 0);
         w.Toolbar1_ButtonClick(QStringLiteral("But03"));   // empty list: only a beep
-        QCOMPARE(run.msgs.beeps, 1);
-        QCOMPARE(run.dialog.shown, 0);
-        QVERIFY(run.pr.rec.ops.isEmpty());
-
+        QCOMPARE(std::tuple(run.msgs.beeps, run.dialog.shown, run.pr.rec.ops.size()), std::tuple(1, 0, 0));
         w.Command1_Click(0);   // poule 3
         w.Option2_Click(3);    // the zoom does not change the print
         w.Toolbar1_ButtonClick(QStringLiteral("But03"));
-        QCOMPARE(run.dialog.shown, 1);
+        QCOMPARE(std::tuple(run.dialog.shown, run.msgs.boxes.size(), MeldingTekst),
+                 std::tuple(1, 1, QString("Stand in ronde  1 en in poule  3")));
         QVERIFY(run.pr.rec.findText(QStringLiteral("Mulder")));
         QCOMPARE(run.pr.rec.findText(QStringLiteral("Vos"))->fontSize, 12.0);
-        QCOMPARE(MeldingTekst, QStringLiteral("Stand in ronde  1 en in poule  3"));
-        QCOMPARE(run.msgs.boxes.size(), 1);
     }
 
-    void exportKey_data()
-    {
-        QTest::addColumn<int>("poule");   // shown when the key is pressed
-        QTest::addColumn<bool>("caroussel");
-        QTest::addColumn<QString>("namen");
-        QTest::newRow("carousel moves on while the export is open") << 2 << true << "Smit, G.|Bos, D.";
-        QTest::newRow("match points") << 3 << false << "Vos, S.|Mulder, T.";
-        QTest::newRow("empty list") << 4 << false << "";
-    }
     void exportKey()
     {
-        // The page carries the rows of the poule in its title, taken when the key was pressed.
-        QFETCH(int, poule);
-        QFETCH(bool, caroussel);
-        load();
-        ScriptedMessages msgs;
-        frmStand w;
-        if (caroussel) {
-            w.Combo3()->setCurrentIndex(3);
-            w.Command3_Click();
-            while (w.HuidigePoule != poule)
-                w.Timer1_Timer();
-        } else {
-            w.Combo1()->setCurrentIndex(poule - 1);
-            w.Combo1_Click();
-            w.Option1_Click(1);
+        // The page carries the rows of the poule in its title, taken when the key was pressed:
+        // the carousel moves on while the export is open; match points; an empty list.
+        const struct { int poule; bool caroussel; const char* namen; } cases[] = {
+            {2, true, "Smit, G.|Bos, D."}, {3, false, "Vos, S.|Mulder, T."}, {4, false, ""}};
+        for (const auto& c : cases) {
+            load();
+            ScriptedMessages msgs;
+            frmStand w;
+            if (c.caroussel) {
+                w.Combo3()->setCurrentIndex(3);
+                w.Command3_Click();
+                while (w.HuidigePoule != c.poule)
+                    w.Timer1_Timer();
+            } else {
+                w.Combo1()->setCurrentIndex(c.poule - 1);
+                w.Combo1_Click();
+                w.Option1_Click(1);
+            }
+            QStringList page;
+            frmHTML::setSaveDialogHook(
+                [&](QWidget*) { page = QString::fromLatin1(readFile(frmHTML::ScratchPath())).split("\r\n"); });
+            QTimer::singleShot(0, &w, [&] {
+                frmHTML* d = w.findChild<frmHTML*>();
+                if (c.caroussel)
+                    w.Timer1_Timer();   // the next poule comes on screen behind the export window
+                d->WriteStandingsHtml();
+                d->reject();
+            });
+            w.Toolbar1_ButtonClick(QStringLiteral("But04"));
+            frmHTML::setSaveDialogHook({});
+            const QString titel = QStringLiteral("Stand in Ronde  1 en in Poule  %1").arg(c.poule) +
+                                  (c.caroussel ? "" : " op basis van MatchPunten");
+            QStringList namen;
+            for (const QString& l : page)
+                if (l.startsWith(QLatin1String("<td align=left>")))
+                    namen << l.section('>', 2).chopped(5);
+            QCOMPARE(std::tuple(modStand::StandHtmlTitel, page.value(5), namen.join('|'), page.size(), msgs.boxes.size()),
+                     std::tuple(titel, "<td align=center colspan=10><font size=4 font color =><b>" + titel + "</b></font></td>",
+                                QString(c.namen), 25 + 16 * namen.size() + 5, 0));
         }
-        QStringList page;
-        frmHTML::setSaveDialogHook([&](QWidget*) {
-            QFile f(frmHTML::ScratchPath());
-            page = f.open(QIODevice::ReadOnly) ? QString::fromLatin1(f.readAll()).split("\r\n") : QStringList();
-        });
-        QTimer::singleShot(0, &w, [&] {
-            frmHTML* d = w.findChild<frmHTML*>();
-            if (caroussel)
-                w.Timer1_Timer();   // the next poule comes on screen behind the export window
-            d->WriteStandingsHtml();
-            d->reject();
-        });
-        w.Toolbar1_ButtonClick(QStringLiteral("But04"));
-        frmHTML::setSaveDialogHook({});
-        const QString titel = QStringLiteral("Stand in Ronde  1 en in Poule  %1").arg(poule) +
-                              (caroussel ? "" : " op basis van MatchPunten");
-        QCOMPARE(modStand::StandHtmlTitel, titel);
-        QCOMPARE(page.value(5), "<td align=center colspan=10><font size=4 font color =><b>" + titel +
-                                    "</b></font></td>");
-        QStringList namen;
-        for (const QString& l : page)
-            if (l.startsWith(QLatin1String("<td align=left>")))
-                namen << l.section('>', 2).chopped(5);
-        QTEST(namen.join('|'), "namen");
-        QCOMPARE(page.size(), 25 + 16 * namen.size() + 5);
-        QCOMPARE(msgs.boxes.size(), 0);
     }
 
     void openedFromTheMainWindow()
@@ -348,21 +351,97 @@ private slots:
         h.resize(1400, 900);
         h.show();
         // the standings do without results; the winners list needs them
+        const QString stand = QStringLiteral("mnuOverzichtenStand"), winnaars = QStringLiteral("mnuOverzichtenWinnaars");
+        auto state = [&] {   // the standings window's place, its key and item checked, the winners item enabled
+            QWidget* w = h.menuWindow(stand);
+            return std::tuple(w ? w->parentWidget()->pos() : QPoint(-1, -1), h.toolbarKey("But09")->isChecked(),
+                              h.menuItem(stand)->isChecked(), h.menuItem(winnaars)->isEnabled());
+        };
         h.toolbarKey(QStringLiteral("But09"))->trigger();
-        QCOMPARE(msgs.boxes.size(), 0);
-        auto* w = qobject_cast<frmStand*>(h.menuWindow(QStringLiteral("mnuOverzichtenStand")));
-        QVERIFY(w);
-        QCOMPARE(w->parentWidget()->pos(), QPoint(0, 0));
-        QVERIFY(h.menuItem(QStringLiteral("mnuOverzichtenStand"))->isChecked());
-        QVERIFY(!h.menuItem(QStringLiteral("mnuOverzichtenWinnaars"))->isEnabled());
-        w->Toolbar1_ButtonClick(QStringLiteral("But02"));
-        QTRY_VERIFY(!h.menuWindow(QStringLiteral("mnuOverzichtenStand")));
-        QVERIFY(!h.toolbarKey(QStringLiteral("But09"))->isChecked());
-        QVERIFY(h.menuItem(QStringLiteral("mnuOverzichtenWinnaars"))->isEnabled());
-        h.menuItem(QStringLiteral("mnuOverzichtenWinnaars"))->trigger();
-        QCOMPARE(shown(msgs).size(), 1);
+        QCOMPARE(std::tuple_cat(state(), std::tuple(msgs.boxes.size())), std::tuple(QPoint(0, 0), true, true, false, 0));
+        qobject_cast<frmStand*>(h.menuWindow(stand))->Toolbar1_ButtonClick(QStringLiteral("But02"));
+        QTRY_COMPARE(state(), std::tuple(QPoint(-1, -1), false, false, true));
+        h.menuItem(winnaars)->trigger();
+        QCOMPARE(msgs.boxes.size(), 1);
         QVERIFY(msgs.boxes[0].prompt.startsWith(QStringLiteral("Uitslagenbestand niet gevonden !")));
-        QVERIFY(!h.menuWindow(QStringLiteral("mnuOverzichtenWinnaars")));
+        QVERIFY(!h.menuWindow(winnaars));
+    }
+
+    void placesPerPoule()
+    {
+        loadWinners();
+        frmWinnars w;
+        QCOMPARE(w.windowTitle(), QStringLiteral("Lijstje poulewinnaars"));
+        const QStringList eersten{"00001 1 1", "00006 2 1", "00008 3 1"};
+        QCOMPARE(numberPoulePlace(w), eersten);   // the list opens on the firsts
+        w.Command1_Click(4);   // "Toon ook vierden"; poule 2 has three players: no fourth from there
+        QCOMPARE(numberPoulePlace(w), eersten + QStringList({"00004 1 2", "00005 2 2", "00009 3 2", "00002 1 3",
+                                                             "00007 2 3", "00010 3 3", "00003 1 4", "00011 3 4"}));
+        w.Command1_Click(1);   // a narrower choice shrinks the list again
+        QCOMPARE(numberPoulePlace(w), eersten);
+    }
+
+    void lineTexts()
+    {
+        // Jansen: 50 caramboles in 22 innings, 4 points, targets 50; % moy from the stored 2.2727.
+        // Moy, % car and % moy in 2 decimals, 3, and 3 for any other setting.
+        const std::pair<int, QStringList> cases[] = {{2, {"2.27", "100.00", "227.27"}},
+                                                     {3, {"2.272", "100.000", "227.270"}},
+                                                     {0, {"2.272", "100.000", "227.270"}}};
+        for (const auto& [decimalen, figures] : cases) {
+            loadWinners(decimalen);
+            frmWinnars w;
+            QCOMPARE(w.WinnerLines().first(), QStringList({"00001", "Jansen", "X.", " 1", " 1", "4"}) + figures);
+        }
+    }
+
+    void sortOnlyOnPlace()
+    {
+        loadWinners();
+        frmWinnars w;
+        w.Command1_Click(3);
+        const QStringList byPlace = column(w.ListView1(), 0);
+        w.ListView1_ColumnClick(1);   // "Naam": nothing happens
+        QCOMPARE(column(w.ListView1(), 0), byPlace);
+        w.ListView1()->sortItems(1, Qt::AscendingOrder);
+        w.ListView1_ColumnClick(4);
+        QCOMPARE(column(w.ListView1(), 4), (QStringList{" 1", " 1", " 1", " 2", " 2", " 2", " 3", " 3", " 3"}));
+    }
+
+    void printAndEmptyList()
+    {
+        loadWinners();
+        standtest::PrintRun run;
+        frmWinnars w;
+        w.Command1_Click(4);
+        w.Toolbar1_ButtonClick(QStringLiteral("But03"));
+        QCOMPARE(std::tuple(run.dialog.shown, run.msgs.boxes.size(), bool(run.pr.rec.findText("00011"))),
+                 std::tuple(1, 1, true));
+
+        AantalPoules = 0;   // an empty list: only a beep
+        w.Command1_Click(1);
+        QCOMPARE(w.ListView1()->topLevelItemCount(), 0);
+        w.Toolbar1_ButtonClick(QStringLiteral("But03"));
+        QCOMPARE(run.msgs.beeps, 1);
+        QCOMPARE(run.msgs.boxes.size() + run.dialog.shown, 2);
+    }
+
+    void interimStandings()
+    {
+        loadWinners(3);
+        modStand::MatchpuntenModus = true;   // never used here
+        TussenstandPoule = 1;
+        frmStandTussen t;
+        QCOMPARE(t.windowTitle(), QStringLiteral("Stand in poule  1"));
+        QCOMPARE(column(t.ListView3(), 1), (QStringList{"Jansen", "Smit", "Bakker", "Visser"}));
+        // 26 / 32 = 0.8125; two losses, no best game moyenne
+        QCOMPARE(standtest::rowTexts(t.ListView3(), 3), (QStringList{"4", "Visser", "X.", "2", "0", "26", "32", "0.812",
+                                                                     "4", "0.000", "52.000", "81.250", "0", "0", "2"}));
+        TussenstandPoule = 3;
+        frmStandTussen t3;
+        QCOMPARE(column(t3.ListView3(), 1), (QStringList{"Peters", "Dekker", "de Groot", "Meijer", "Noël"}));
+        TussenstandPoule = 4;
+        QCOMPARE(frmStandTussen().ListView3()->topLevelItemCount(), 0);
     }
 };
 

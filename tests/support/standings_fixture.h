@@ -1,6 +1,6 @@
 #pragma once
-// Shared helpers of the standings tests: list texts, messages in one line,
-// a print with the dialog scripted, and writing a file.
+// Shared helpers of the standings and rounds tests: list texts, messages in
+// one line, a print with the dialog scripted, and files.
 #include "platform/msgbox.h"
 #include "platform/printer.h"
 #include "platform/printerror.h"
@@ -54,6 +54,12 @@ inline bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile f(path);
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+inline QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
 }
 
 } // namespace standtest
