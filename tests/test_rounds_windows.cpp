@@ -17,6 +17,7 @@
 using namespace modStootplanner;
 using namespace testsupport::roundsenv;
 using core::PouleRec;
+using core::jaNee;
 
 namespace {
 
@@ -33,9 +34,12 @@ void choose(frmAutoKoppel& w, const QString& aantal, const QString& poules, bool
     w.Text2()->setText(poules);
 }
 
-QString labels(const frmAutoKoppel& w)   // players, round, poules, players per poule
+// The numbers listed, their new poules (sorted unless told), and the labels:
+// players, round, poules, players per poule.
+QString result(const frmAutoKoppel& w, bool sorted = true)
 {
-    return QStringList{w.Label5()->text(), w.Label4()->text(), w.Label6()->text(), w.Label7()->text()}.join('|');
+    return joined(w.ListView1(), 0) + '/' + joined(w.ListView1(), 5, sorted) + '/' +
+           QStringList{w.Label5()->text(), w.Label4()->text(), w.Label6()->text(), w.Label7()->text()}.join('|');
 }
 
 // Both sides: the enabled arrows (left previous, left next, right previous,
@@ -88,18 +92,29 @@ private slots:
     void init() { m_env = std::make_unique<RoundsEnv>(); }
     void cleanup() { m_env.reset(); }
 
-    void sameSpreadAtEveryStart()   // first: uses the generator from its start
+    void selectionAndSpread()   // first: draws from the generator's fixed start
     {
-        // The first result of a run draws from the generator's fixed start:
-        // ten players over capacities 4, 3, 3 always land in these poules.
+        // The first result of a run draws from the generator's fixed start: ten
+        // players over capacities 4, 3, 3 always land in these poules; a
+        // further result in the same run continues the sequence.
         QCOMPARE(frmAutoKoppel::Randomizer().state(), core::RandomGenerator::StartState);
         std::unique_ptr<frmAutoKoppel> w(openOn({4, 4, 4}));
+        const QString eerste9 = QStringLiteral("00011 00021 00031 00012 00022 00032 00013 00023 00033");
         choose(*w, "10", "3");
+        w->Command2()->click();   // the number 4 with the most match points
+        QCOMPARE(result(*w, false), eerste9 + " 00034/3 2 2 1 1 3 1 3 1 2/ 10| 2| 3| 4");
+        QCOMPARE(row(w->ListView1(), 0).section('|', 0, 4), QStringLiteral("00011|Speler11|V.1|25|1.00"));
+        QVERIFY(!w->Command2()->isEnabled());
+        w->Command4()->click();   // Clear
+        QCOMPARE(result(*w) + QString::number(w->Command2()->isEnabled()), QStringLiteral("//|||1"));
+        choose(*w, "10", "3", false);
+        w->Command2()->click();   // the number 4 with the highest moyenne
+        QCOMPARE(result(*w, false), eerste9 + " 00024/3 3 2 3 1 2 2 1 1 1/ 10| 2| 3| 4");
+        w->Command4()->click();   // R typed: the winners in poule order, one poule
+        choose(*w, "3", "1");
         w->Command2()->click();
-        QCOMPARE(joined(w->ListView1(), 5), QStringLiteral("3 2 2 1 1 3 1 3 1 2"));
-        w->Command4()->click();   // a further result in the same run continues the sequence
-        w->Command2()->click();
-        QCOMPARE(joined(w->ListView1(), 5), QStringLiteral("3 3 2 3 1 2 2 1 1 1"));
+        QCOMPARE(result(*w), QStringLiteral("00011 00021 00031/1 1 1/ 3| 2| 1| 3"));
+        QCOMPARE(m_env->msgs.boxes.size(), 0);
     }
 
     void openFromMainWindow()
@@ -134,48 +149,22 @@ private slots:
             HuidigeRonde = qint16(c.huidig);
             QVERIFY(QFile::resize(PadPoules(), QFileInfo(PadPoules()).size() - 8 * c.kapot));
             mdiHoofd* h = m_env->hoofd;
-            QStringList anderen{"mnuRondebeheerNieuw", "mnuRondebeheerGanaar", Koppelen, Random};
-            anderen.removeOne(c.item);
-            auto state = [&] {   // the window, the item checked, then the others enabled
+            auto state = [&] {   // the window, and each item of the group checked (v), enabled (1) or not (0)
                 QString s = h->menuWindow(c.item) ? h->menuWindow(c.item)->objectName() : QString("-");
-                s += h->menuItem(c.item)->isChecked() ? " 1 " : " 0 ";
-                for (const QString& a : anderen)
-                    s += h->menuItem(a)->isEnabled() ? '1' : '0';
+                for (const QString& a : {QString("mnuRondebeheerNieuw"), QString("mnuRondebeheerGanaar"), Koppelen, Random})
+                    s += h->menuItem(a)->isChecked() ? 'v' : h->menuItem(a)->isEnabled() ? '1' : '0';
                 return s;
             };
             h->toggleMenuWindow(c.item);
-            const QString open = c.item == Random ? "frmAutoKoppel 1 000" : "frmDoorkoppelen 1 000";
+            const QString open = c.item == Random ? "frmAutoKoppel000v" : "frmDoorkoppelen00v0";
+            const bool opens = c.melding.isEmpty();
             QCOMPARE(std::tuple(c.laatste, c.huidig, shown(m_env->msgs), state()),
-                     std::tuple(c.laatste, c.huidig, c.melding.isEmpty() ? QStringList() : QStringList{"Let op!|" + c.melding},
-                                c.melding.isEmpty() ? open : "- 0 111"));
-            if (c.melding.isEmpty())
+                     std::tuple(c.laatste, c.huidig, opens ? QStringList() : QStringList{"Let op!|" + c.melding},
+                                opens ? open : "-1111"));
+            if (opens)
                 h->toggleMenuWindow(c.item);
-            QTRY_COMPARE(state(), QStringLiteral("- 0 111"));
+            QTRY_COMPARE(state(), QStringLiteral("-1111"));
         }
-    }
-
-    void tenOfThreePoules()
-    {
-        std::unique_ptr<frmAutoKoppel> w(openOn({4, 4, 4}));
-        const QString eerste9 = QStringLiteral("00011 00021 00031 00012 00022 00032 00013 00023 00033");
-        choose(*w, "10", "3", true);
-        w->Command2()->click();
-        QCOMPARE(joined(w->ListView1(), 0), eerste9 + " 00034");   // most match points of the numbers 4
-        QCOMPARE(row(w->ListView1(), 0).section('|', 0, 4), QStringLiteral("00011|Speler11|V.1|25|1.00"));
-        QCOMPARE(joined(w->ListView1(), 5, true) + labels(*w), QStringLiteral("1 1 1 1 2 2 2 3 3 3 10| 2| 3| 4"));
-        QVERIFY(!w->Command2()->isEnabled());
-        w->Command4()->click();   // Clear
-        QCOMPARE(w->ListView1()->topLevelItemCount(), 0);
-        QCOMPARE(labels(*w), QStringLiteral("|||"));
-        QVERIFY(w->Command2()->isEnabled());
-        choose(*w, "10", "3", false);
-        w->Command2()->click();
-        QCOMPARE(joined(w->ListView1(), 0), eerste9 + " 00024");   // highest moyenne of the numbers 4
-        w->Command4()->click();   // R typed: the winners in poule order, one poule
-        choose(*w, "3", "1");
-        w->Command2()->click();
-        QCOMPARE(joined(w->ListView1(), 0) + ' ' + joined(w->ListView1(), 5), QStringLiteral("00011 00021 00031 1 1 1"));
-        QCOMPARE(m_env->msgs.boxes.size(), 0);
     }
 
     void tickBoxesOverAShortPoule()
@@ -198,8 +187,7 @@ private slots:
         w.Option1(1)->setChecked(true);
         w.Text3()->setText(QStringLiteral("4"));
         w.Command2()->click();
-        QCOMPARE(joined(w.ListView1(), 0), QStringLiteral("00011 00021 00031 00012 00022 00013 00023 00014 00024"));
-        QCOMPARE(joined(w.ListView1(), 5, true) + labels(w), QStringLiteral("1 1 1 2 2 2 3 3 3 9| 2| 3| 3"));
+        QCOMPARE(result(w), "00011 00021 00031 00012 00022 00013 00023 00014 00024/1 1 1 2 2 2 3 3 3/ 9| 2| 3| 3");
         QCOMPARE(row(w.ListView1(), 0).section('|', 3, 4) + ' ' + row(w.ListView1(), 2).section('|', 3, 4),
                  QStringLiteral("30|1.25 15|0.50"));
     }
@@ -208,35 +196,38 @@ private slots:
     {
         // Of 6 asked over 3 poules, with round 1's last players in round 2 already: 4 left give two
         // poules of two, never a poule of one; nobody left gives no poules.
-        const struct { int alIn; const char *labels, *poules; } cases[] = {
-            {8, " 4| 2| 2| 2", "1 1 2 2"},
-            {12, " 0| 2| 0| 0", ""},
-        };
-        for (const auto& c : cases) {
+        const std::pair<int, QString> cases[] = {{8, "00011 00012 00013 00014/1 1 2 2/ 4| 2| 2| 2"},
+                                                 {12, "// 0| 2| 0| 0"}};
+        for (const auto& [alIn, verwacht] : cases) {
             m_env = std::make_unique<RoundsEnv>();
             auto& b = m_env->builder();
             buildRound1(b, {4, 4, 4});
-            for (int i = 0; i < c.alIn; ++i)
+            for (int i = 0; i < alIn; ++i)
                 b.addPlayer(b.spelers[size_t(11 - i)].nummer, "Al", "A.", 2, 1, fx(1.0));
             m_env->load();
             frmAutoKoppel w;
             choose(w, "6", "3");
             w.Command2()->click();
-            QCOMPARE(labels(w) + ' ' + joined(w.ListView1(), 5, true), QString(c.labels) + ' ' + c.poules);
-            QCOMPARE(m_env->msgs.boxes.size(), 0);
+            QCOMPARE(result(w) + QString::number(m_env->msgs.boxes.size()), verwacht + '0');
         }
     }
 
-    void refusedChoiceLeavesListEmpty()
+    void refusalsAndAnEmptyList()
     {
         std::unique_ptr<frmAutoKoppel> w(openOn({4, 4, 3}));
+        platform::ScopedRecordingPrinter prn;
+        platform::ScriptedPrintDialog dlg;
         w->Option2(1)->setChecked(true);
         w->Check2(1)->setChecked(true);
         w->Text2()->setText(QStringLiteral("2"));
         w->Command2()->click();
         QCOMPARE(shown(m_env->msgs), QStringList{"Let op!|!|U kunt bij deze keuze geen selectie overslaan !"});
-        QCOMPARE(w->ListView1()->topLevelItemCount(), 0);
-        QVERIFY(w->Command2()->isEnabled());
+        QCOMPARE(std::tuple(w->ListView1()->topLevelItemCount(), w->Command2()->isEnabled()), std::tuple(0, true));
+        w->Command3()->click();   // an empty list: committing and printing only beep
+        w->Toolbar1_ButtonClick(QStringLiteral("But04"));
+        QCOMPARE(std::tuple(m_env->msgs.beeps, int(m_env->msgs.boxes.size()), dlg.shown, int(prn.rec.ops.size()),
+                            int(storedPlayers().size()), storedPoule(2)),
+                 std::tuple(2, 1, 0, 0, 11, PouleRec{2, 1, 0, 0}));
         QTest::keyClicks(w->Text1(), QStringLiteral("1a2"));   // digits only
         QCOMPARE(w->Text1()->text(), QStringLiteral("12"));
         QVERIFY(QFile::remove(PadUitslag()));   // a missing results file ends the action
@@ -266,24 +257,22 @@ private slots:
             l->topLevelItem(i)->setText(1, QStringLiteral("Z%1").arg(9 - i));
         w->ListView1_ColumnClick(1);
         QCOMPARE(joined(l, 0), QStringLiteral("00032 00022 00012 00031 00021 00011"));
-        QStringList rijen;
-        for (int i = 0; i < 6; ++i)
-            rijen << row(l, i);
+        QStringList rijen, opgeslagen;   // the records of the rows as shown, in their order
+        for (int i = 0; i < 6; ++i) {
+            const QStringList c = row(l, i).split('|');
+            rijen << QStringList{QString::number(c[0].toInt()), c[1], c[2], "2", c[5], c[3],
+                                 QString(c[4]).remove(',') + "00", "0", "0"}.join('|');
+        }
+        for (const QString& r : rijen)   // player 12 keeps his adjusted target and moyenne
+            QVERIFY2(r.contains(r.startsWith("12|") ? "|30|12300|" : "|25|10000|"), qPrintable(r));
         w->Command3()->click();
         QCOMPARE(shown(m_env->msgs), QStringList{"Gereed|i|Spelers doorgekoppeld !"});
         QTRY_VERIFY(!h->menuWindow(Random));
         const auto s = storedPlayers();
-        QCOMPARE(int(s.size()), 12 + 1 + 6);
-        QCOMPARE(s[12].nummer, 99);
-        for (int i = 0; i < 6; ++i) {   // stored in the order and with the texts shown
-            const core::SpelerRec& r = s[size_t(13 + i)];
-            const QStringList c = rijen[i].split('|');
-            QCOMPARE(c[3] + ' ' + c[4], QString(r.nummer == 12 ? "30 1,23" : "25 1,00"));
-            QCOMPARE(recText(r), QStringList({QString::number(c[0].toInt()), c[1], c[2], "2", c[5], c[3],
-                                              r.nummer == 12 ? "12300" : "10000", "0", "0"}).join('|'));
-        }
-        QCOMPARE(storedPoule(2), (PouleRec{2, 2, -1, 0}));
-        QCOMPARE(AantalPoules, qint16(2));
+        for (size_t i = 12; i < s.size(); ++i)
+            opgeslagen << recText(s[i]);
+        QCOMPARE(opgeslagen, QStringList{"99|Nieuw|N.|2|1|25|10000|0|0"} + rijen);
+        QCOMPARE(std::tuple(storedPoule(2), AantalPoules), std::tuple(PouleRec{2, 2, -1, 0}, qint16(2)));
         Poule = PouleRec{2, 2, 0, 0};   // the flag is read from the file, not from the buffer
         h->toggleMenuWindow(Random);   // no second automatic carry-over; the manual one stays
         QVERIFY(!h->menuWindow(Random));
@@ -291,19 +280,6 @@ private slots:
                                               "om spelers automatisch door te koppelen !");
         h->toggleMenuWindow(Koppelen);
         QVERIFY(h->menuWindow(Koppelen));
-    }
-
-    void emptyListOnlyBeeps()
-    {
-        std::unique_ptr<frmAutoKoppel> w(openOn({4, 4, 4}));
-        platform::ScopedRecordingPrinter prn;
-        platform::ScriptedPrintDialog dlg;
-        w->Command3()->click();
-        w->Toolbar1_ButtonClick(QStringLiteral("But04"));
-        QCOMPARE(m_env->msgs.beeps, 2);
-        QCOMPARE(m_env->msgs.boxes.size() + dlg.shown + int(prn.rec.ops.size()), 0);
-        QCOMPARE(int(storedPlayers().size()), 12);
-        QCOMPARE(storedPoule(2), (PouleRec{2, 1, 0, 0}));
     }
 
     void print()
@@ -332,20 +308,18 @@ private slots:
             QCOMPARE(std::tuple(c.papier, dlg.shown, prn.rec.documentsEnded, m_env->msgs.boxes.size(), kopjes, rows),
                      std::tuple(c.papier, 1, 1, 0, QList<int>{0, 1, 1}, QList<int>{0, 49, c.rijen - 49}));
             QCOMPARE(PrintPagina, qint16(2));
-            // 12 pt on the first page (120 twips a column, bold 132); numbers right-aligned
-            const platform::PrintOp* nr = prn.rec.findText(QStringLiteral("00001"));
-            QVERIFY(nr);
-            QCOMPARE(nr->x, 7 * 120.0);
-            QCOMPARE(prn.rec.findText(QStringLiteral("Nr"))->x, 6 * 132.0);
-            QCOMPARE(prn.rec.findText(QStringLiteral("3"))->x, (60 - 1 - 1) * 120.0);   // row 1: 3 caramboles
-            const platform::PrintOp* moy = prn.rec.findText(QStringLiteral("12.34"));
-            QCOMPARE(moy->x, (79 - 2 - 1) * 120.0);
-            QCOMPARE(moy->y, nr->y);
-            if (c.rijen == 50) {   // page 2 in the size the page header leaves (10 pt)
-                const platform::PrintOp* r50 = prn.rec.findText(QStringLiteral("00050"));
-                QCOMPARE(r50->page, 2);
-                QCOMPARE(r50->x, 7 * 100.0);
-            }
+            // 12 pt on the first page (120 twips a column, bold 132), numbers right-aligned: row 1 has 3
+            // caramboles; page 2 in the size the page header leaves (10 pt)
+            auto at = [&prn](const char* t) {
+                const platform::PrintOp* op = prn.rec.findText(QString::fromLatin1(t));
+                return op ? std::tuple(op->page, op->x, op->y) : std::tuple(0, 0.0, 0.0);
+            };
+            const double y = std::get<2>(at("00001"));
+            QCOMPARE(std::tuple(std::get<1>(at("Nr")), at("00001"), at("3"), at("12.34")),
+                     std::tuple(6 * 132.0, std::tuple(1, 7 * 120.0, y), std::tuple(1, 58 * 120.0, y),
+                                std::tuple(1, 76 * 120.0, y)));
+            if (c.rijen == 50)
+                QCOMPARE(std::get<1>(at("00050")), 7 * 100.0);
         }
     }
 
@@ -408,7 +382,7 @@ private slots:
                  std::tuple(false, qint16(1), qint16(4), qint16(2), QString("U bent in toernooironde:  1")));
     }
 
-    void manualLoadAndNavigation()
+    void manualCarryOver()
     {
         buildTwoRounds();
         frmDoorkoppelen w;
@@ -417,9 +391,26 @@ private slots:
         // sorted on the name, case aside; round 1 shows its own target and moyenne
         QCOMPARE(sides(w), QStringLiteral("0100| 1|-1|Bakker Jansen visser| 1|-1|"));
         QCOMPARE(joined(w.ListView1(), 0) + ' ' + row(w.ListView1(), 2), "00002 00001 00003 00003|visser|W.|35|1.50");
+        checkRow(w.ListView1(), "00001");
+        w.Command4()->click();   // "Clear selectie": nothing to carry over
+        w.Command2()->click();
+        QCOMPARE(shown(m_env->msgs), QStringList{"Let op!|!|U moet één of meerdere spelers selecteren in de linker lijst !"});
+        QCOMPARE(std::tuple(int(storedPlayers().size()), storedPoule(2).handmatigGekoppeld), std::tuple(5, 0));
+        m_env->msgs.clear();
+        checkRow(w.ListView1(), "00001");   // Jansen: 30 in 25 innings
+        checkRow(w.ListView1(), "00003");   // visser: no games
+        w.Command2()->click();
+        QCOMPARE(shown(m_env->msgs), QStringList{"Gereed|i|Speler(s) doorgekoppeld !"});
+        const auto s = storedPlayers();   // appended in the list's order
+        QCOMPARE(std::tuple(int(s.size()), recText(s.at(5)), recText(s.at(6)), Speler.nummer, storedPoule(2)),
+                 std::tuple(7, "1|Jansen|P.|2|1|29|12000|0|0", "3|visser|W.|2|1|15|5000|0|0", 3, PouleRec{2, 1, 0, -1}));
+        QCOMPARE(sides(w), QStringLiteral("0100| 1|-1|Bakker| 1|-1|Jansen visser"));
+        QCOMPARE(row(w.ListView2(), 0) + ' ' + row(w.ListView2(), 1),
+                 QStringLiteral("00001|Jansen|P.|29|1.20 00003|visser|W.|15|0.50"));
+        QCOMPARE(joined(frmDoorkoppelen().ListView1(), 1), QStringLiteral("Bakker"));   // a new window leaves them out
         w.Combo1()->setCurrentIndex(0);
         w.Command1(1)->click();
-        QCOMPARE(sides(w), QStringLiteral("1000|2|-1|Aalders de Wit| 1|-1|"));   // plain after a step
+        QCOMPARE(sides(w), QStringLiteral("1000|2|-1|Aalders de Wit| 1|-1|Jansen visser"));   // plain after a step
         QCOMPARE(w.LinkerPoule(), qint16(2));
         QStringList namen;   // sorted on Nr, then Naam; other columns do not sort
         for (int kolom : {0, 2, 1}) {
@@ -427,113 +418,54 @@ private slots:
             namen << joined(w.ListView1(), 1);
         }
         QCOMPARE(namen, QStringList({"de Wit Aalders", "de Wit Aalders", "Aalders de Wit"}));
-        w.Command1(0)->click();
-        QCOMPARE(sides(w), QStringLiteral("0100|1|-1|Bakker Jansen visser| 1|-1|"));
-        QCOMPARE(m_env->msgs.boxes.size(), 0);
-    }
-
-    void manualCarryAdjusted()
-    {
-        buildTwoRounds();
-        frmDoorkoppelen w;
-        checkRow(w.ListView1(), "00001");   // Jansen: 30 in 25 innings
-        checkRow(w.ListView1(), "00003");   // visser: no games
-        w.Command2()->click();
-        QCOMPARE(shown(m_env->msgs), QStringList{"Gereed|i|Speler(s) doorgekoppeld !"});
-        const auto s = storedPlayers();
-        QCOMPARE(int(s.size()), 7);   // appended in the list's order
-        QCOMPARE(recText(s[5]), QStringLiteral("1|Jansen|P.|2|1|29|12000|0|0"));
-        QCOMPARE(recText(s[6]), QStringLiteral("3|visser|W.|2|1|15|5000|0|0"));
-        QCOMPARE(Speler.nummer, 3);
-        QCOMPARE(storedPoule(2), (PouleRec{2, 1, 0, -1}));
-        QCOMPARE(joined(w.ListView1(), 1), QStringLiteral("Bakker"));
-        QCOMPARE(row(w.ListView2(), 0) + ' ' + row(w.ListView2(), 1),
-                 QStringLiteral("00001|Jansen|P.|29|1.20 00003|visser|W.|15|0.50"));
-        frmDoorkoppelen w2;   // a new window leaves them out too
-        QCOMPARE(joined(w2.ListView1(), 1), QStringLiteral("Bakker"));
-    }
-
-    void manualCarryWithoutAdjustment()
-    {
-        auto& b = m_env->builder();
-        b.addPlayer(7, "Smit", "G.", 1, 1, fx(1.0), 25).aangepasteMoyenne = fx(1.4567);
-        b.spelers.back().aangepastTeMakenCar = 34;   // an interim adjustment of round 1
-        b.addPlayer(8, "Bos", "D.", 1, 1, fx(1.1), 27);
-        b.addGame(1, 1, 7, 60, 10, 9, 8, 10, 10, 2);
-        b.toernooi.aanpassenPerRonde = core::Ja;
-        b.toernooi.carMethode = 2;   // free entry: never adjusted
-        b.setRound(2, 1);
-        m_env->load();
-        frmDoorkoppelen w;
-        QCOMPARE(row(w.ListView1(), 1), QStringLiteral("00007|Smit|G.|34|1.45"));
-        checkRow(w.ListView1(), "00007");
-        w.CarryOverChecked();
-        QCOMPARE(recText(storedPlayers().back()), QStringLiteral("7|Smit|G.|2|1|34|14567|0|0"));
-    }
-
-    void manualFromLaterRound_data()
-    {
-        QTest::addColumn<int>("decimalen");
-        QTest::addColumn<QString>("nieuw");
-        QTest::newRow("2 decimals") << 2 << "1.50 1.23";
-        QTest::newRow("3 decimals") << 3 << "1.500 1.234";
-    }
-    void manualFromLaterRound()
-    {
-        // From round 2 on, "Moy oud" is the stored moyenne as it stands; "Moy nieuw" is truncated.
-        QFETCH(int, decimalen);
-        auto& b = m_env->builder();
-        b.toernooi.aantalDecimalen = qint16(decimalen);
-        b.toernooi.aanpassenPerRonde = core::Nee;
-        b.addPlayer(1, "Jansen", "P.", 2, 1, fx(1.2345), 29).aangepastTeMakenCar = 40;
-        b.addPlayer(2, "Bakker", "K.", 2, 1, fx(1.5));
-        b.setRound(3, 1);
-        m_env->load();
-        frmDoorkoppelen w;
-        QCOMPARE(w.findChild<QGroupBox*>("Frame1")->title(), QStringLiteral(" Spelers en poules uit ronde   2"));
-        QCOMPARE(row(w.ListView1(), 0) + ' ' + row(w.ListView1(), 1),
-                 QStringLiteral("00002|Bakker|K.|35|1.5 00001|Jansen|P.|29|1.2345"));
-        checkRow(w.ListView1(), "00001");
-        checkRow(w.ListView1(), "00002");
-        w.CarryOverChecked();
-        QTEST(joined(w.ListView2(), 4), "nieuw");
-        QCOMPARE(recText(storedPlayers().back()), QStringLiteral("1|Jansen|P.|3|1|40|12345|0|0"));
-    }
-
-    void manualNothingChecked()
-    {
-        buildTwoRounds();
-        frmDoorkoppelen w;
-        checkRow(w.ListView1(), "00001");
-        w.Command4()->click();   // "Clear selectie"
-        w.Command2()->click();
-        QCOMPARE(shown(m_env->msgs), QStringList{"Let op!|!|U moet één of meerdere spelers selecteren in de linker lijst !"});
-        QCOMPARE(std::tuple(storedPlayers().size(), storedPoule(2).handmatigGekoppeld), std::tuple(5, 0));
-        w.Combo1()->setCurrentIndex(1);   // an emptied left list only beeps
-        w.Combo1_Click();
-        checkRow(w.ListView1(), "00004");
+        w.Command6()->click();   // a new poule, shown on the right
+        QCOMPARE(std::tuple(storedPoule(2), AantalPoules, comboText(w.Combo2()), sides(w)),
+                 std::tuple(PouleRec{2, 2, 0, -1}, qint16(2), " 1| 2#-1", "1010|2|-1|Aalders de Wit| 2|-1|"));
+        checkRow(w.ListView1(), "00004");   // the whole of poule 2 into the new poule
         checkRow(w.ListView1(), "00005");
         w.CarryOverChecked();
-        QCOMPARE(w.ListView1()->topLevelItemCount(), 0);
-        w.CarryOverChecked();
-        QCOMPARE(std::tuple(m_env->msgs.beeps, storedPlayers().size()), std::tuple(1, 7));
+        QCOMPARE(std::tuple(storedPlayers().back().poule, sides(w)),
+                 std::tuple(qint16(2), "1010|2|-1|| 2|-1|Aalders de Wit"));
+        w.CarryOverChecked();   // an emptied left list only beeps
+        w.Command5(0)->click();
+        w.Command1(0)->click();
+        QCOMPARE(sides(w), QStringLiteral("0101|1|-1|Bakker|1|-1|Jansen visser"));
+        QCOMPARE(std::tuple(m_env->msgs.beeps, m_env->msgs.boxes.size(), int(storedPlayers().size())),
+                 std::tuple(1, 2, 9));
     }
 
-    void manualNewPoule()
+    void manualCarryKeepsStoredFigures()
     {
-        buildTwoRounds();
-        frmDoorkoppelen w;
-        w.Command6()->click();
-        QCOMPARE(std::tuple(storedPoule(2), AantalPoules, comboText(w.Combo2())),
-                 std::tuple(PouleRec{2, 2, 0, -1}, qint16(2), QString(" 1| 2#-1")));
-        QCOMPARE(sides(w), QStringLiteral("0110| 1|-1|Bakker Jansen visser| 2|-1|"));
-        checkRow(w.ListView1(), "00002");   // into the new poule
-        w.CarryOverChecked();
-        QCOMPARE(std::tuple(storedPlayers().back().poule, sides(w)),
-                 std::tuple(qint16(2), QString("0110| 1|-1|Jansen visser| 2|-1|Bakker")));
-        w.Command5(0)->click();
-        QCOMPARE(sides(w), QStringLiteral("0101| 1|-1|Jansen visser|1|-1|"));
-        QCOMPARE(m_env->msgs.boxes.size(), 1);   // the carry-over's own
+        // Free entry of targets (method 2) never adjusts: round 1's interim adjustment goes through. From
+        // round 2 on, "Moy oud" is the stored moyenne as it stands; "Moy nieuw" is truncated.
+        const struct { int ronde, carMethode, decimalen; const char *links, *rechts, *opgeslagen; } cases[] = {
+            {1, 2, 2, "00001|Jansen|P.|34|1.45", "34|1.45", "1|Jansen|P.|2|1|34|14567|0|0"},
+            {2, 1, 2, "00001|Jansen|P.|29|1.2345", "40|1.23", "1|Jansen|P.|3|1|40|12345|0|0"},
+            {2, 1, 3, "00001|Jansen|P.|29|1.2345", "40|1.234", "1|Jansen|P.|3|1|40|12345|0|0"},
+        };
+        for (const auto& c : cases) {
+            m_env = std::make_unique<RoundsEnv>();
+            auto& b = m_env->builder();
+            b.toernooi.aantalDecimalen = qint16(c.decimalen);
+            b.toernooi.aanpassenPerRonde = jaNee(c.ronde == 1);
+            b.toernooi.carMethode = qint16(c.carMethode);
+            b.addPlayer(1, "Jansen", "P.", qint16(c.ronde), 1, fx(c.ronde == 1 ? 1.0 : 1.2345), 29);
+            b.spelers.back().aangepastTeMakenCar = c.ronde == 1 ? 34 : 40;
+            if (c.ronde == 1)
+                b.spelers.back().aangepasteMoyenne = fx(1.4567);
+            b.addPlayer(2, "Bakker", "K.", qint16(c.ronde), 1, fx(1.5));
+            b.addGame(qint16(c.ronde), 1, 1, 60, 10, 9, 2, 10, 10, 2);
+            b.setRound(qint16(c.ronde + 1), 1);
+            m_env->load();
+            frmDoorkoppelen w;
+            checkRow(w.ListView1(), "00001");
+            const QString title = w.findChild<QGroupBox*>("Frame1")->title(), links = row(w.ListView1(), 1);
+            w.CarryOverChecked();
+            QCOMPARE(std::tuple(c.ronde, c.decimalen, title, links, row(w.ListView2(), 0).section('|', 3),
+                                recText(storedPlayers().back())),
+                     std::tuple(c.ronde, c.decimalen, " Spelers en poules uit ronde   " + QString::number(c.ronde),
+                                c.links, c.rechts, c.opgeslagen));
+        }
     }
 };
 

@@ -16,6 +16,8 @@
 namespace testsupport::roundsenv {
 
 using standtest::column;
+using standtest::joined;
+using standtest::row;
 using standtest::shown;
 
 // A fresh tournament folder, program folder and main window; message boxes
@@ -62,16 +64,6 @@ inline void buildRound1(core::TournamentBuilder& b, const std::vector<int>& size
     b.setRound(1, R);
     b.setRound(2, 1);
 }
-
-// A column's texts joined by blanks, and a row's joined by '|'.
-inline QString joined(QTreeWidget* l, int c, bool sorted = false)
-{
-    QStringList t = column(l, c);
-    if (sorted)
-        t.sort();
-    return t.join(QLatin1Char(' '));
-}
-inline QString row(QTreeWidget* l, int r) { return standtest::rowTexts(l, r).join(QLatin1Char('|')); }
 
 inline void checkRow(QTreeWidget* l, const QString& nr)
 {

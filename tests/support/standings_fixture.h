@@ -18,12 +18,20 @@ inline QStringList column(const QTreeWidget* l, int c)
     return out;
 }
 
-inline QStringList rowTexts(const QTreeWidget* l, int row)
+// A column's texts joined by blanks (sorted if told), and a row's joined by '|'.
+inline QString joined(const QTreeWidget* l, int c, bool sorted = false)
+{
+    QStringList t = column(l, c);
+    if (sorted)
+        t.sort();
+    return t.join(QLatin1Char(' '));
+}
+inline QString row(const QTreeWidget* l, int r)
 {
     QStringList out;
     for (int c = 0; c < l->columnCount(); ++c)
-        out << l->topLevelItem(row)->text(c);
-    return out;
+        out << l->topLevelItem(r)->text(c);
+    return out.join(QLatin1Char('|'));
 }
 
 // Every message shown as "title|icon|prompt"; icon X critical, ? question,
