@@ -68,18 +68,20 @@ class TestStandingsWindow : public QObject {
     QTemporaryDir m_prog;
     std::unique_ptr<testsupport::TournamentFixture> m_fx;
 
-    // Poule 1: Bakker, Visser, Jansen end level on points; moyenne decides.
-    // Poules 2 and 3 have two players (3 without games), poule 4 none.
-    void load(int poules = 4)
+    // Round 1: in poule 1 Bakker, Visser, Jansen end level on points and
+    // moyenne decides; poule 2 has two players, poule 3 four without games,
+    // poule 4 none. Vos plays in poule 1 of round 2, which must not count.
+    void load(int poules = 4, int decimalen = 2)
     {
         m_fx = std::make_unique<testsupport::TournamentFixture>();
         auto& b = m_fx->builder();
-        const char* namen[] = {"Jansen", "Bakker", "Visser", "Smit", "Bos", "Vos", "Mulder"};
-        const char* vl[] = {"P.", "K.", "W.", "G.", "D.", "S.", "T."};
-        const int poule[] = {1, 1, 1, 2, 2, 3, 3};
-        for (int i = 0; i < 7; ++i)
+        b.toernooi.aantalDecimalen = qint16(decimalen);
+        const char* namen[] = {"Jansen", "Bakker", "Visser", "Smit", "Bos", "Vos", "Mulder", "de Groot", "Noël"};
+        const char* vl[] = {"P.", "K.", "W.", "G.", "D.", "S.", "T.", "A.", "B."};
+        const int poule[] = {1, 1, 1, 2, 2, 3, 3, 3, 3};
+        for (int i = 0; i < 9; ++i)
             if (poule[i] <= poules)   // moyenne 1: target 25
-                b.addPlayer(i + 1, QLatin1String(namen[i]), QLatin1String(vl[i]), 1, qint16(poule[i]),
+                b.addPlayer(i + 1, QString::fromUtf8(namen[i]), QLatin1String(vl[i]), 1, qint16(poule[i]),
                             Fixed::fromInt(1));
         b.addGame(1, 1, 1, 25, 20, 6, 2, 18, 20, 7);
         b.addGame(1, 1, 3, 25, 25, 7, 1, 10, 25, 3);
@@ -87,36 +89,13 @@ class TestStandingsWindow : public QObject {
         if (poules >= 2)
             b.addGame(1, 2, 4, 25, 10, 9, 5, 12, 10, 3);
         b.setRound(1, qint16(poules));
-        m_fx->load();
-        ProgrammaMap = m_prog.path() + QLatin1Char('/');
-        MeldingTitel = QStringLiteral("Let op!");
-    }
-
-    // Round 1: poule 1 ranks 1, 4, 2, 3; poule 2 ranks 6, 5, 7; poule 3 (no
-    // games) keeps file order 8..12; poule 4 is empty. Round 2 has other poules.
-    void loadWinners(int decimalen = 2)
-    {
-        m_fx = std::make_unique<testsupport::TournamentFixture>();
-        auto& b = m_fx->builder();
-        b.toernooi.aantalDecimalen = qint16(decimalen);
-        const char* namen[] = {"Jansen", "Bakker", "Visser", "Smit", "Bos", "Vos", "Mulder",
-                               "Peters", "Dekker", "de Groot", "Meijer", "Noël"};
-        const int poule[] = {1, 1, 1, 1, 2, 2, 2, 3, 3, 3, 3, 3};
-        const Fixed m = Fixed::fromInt(1);
-        for (int i = 0; i < 12; ++i)
-            b.addPlayer(i + 1, QString::fromUtf8(namen[i]), QStringLiteral("X."), 1, qint16(poule[i]), m);
-        b.addGame(1, 1, 1, 25, 10, 8, 2, 10, 10, 3);
-        b.addGame(1, 1, 3, 11, 12, 2, 1, 25, 12, 6);
-        b.addGame(1, 1, 2, 25, 20, 4, 3, 15, 20, 4);
-        b.addGame(1, 1, 4, 25, 15, 5, 2, 20, 15, 5);
-        b.addGame(1, 2, 6, 25, 10, 5, 5, 12, 10, 2);
-        // round 2: player 8 alone in poule 1 must not show in round 1's list
-        b.addPlayer(8, QStringLiteral("Peters"), QStringLiteral("X."), 2, 1, m);
-        b.setRound(1, 4);
+        b.addPlayer(6, QStringLiteral("Vos"), QStringLiteral("S."), 2, 1, Fixed::fromInt(1));
         b.setRound(2, 1);
         m_fx->load();
         HuidigeRonde = 1;
-        AantalPoules = 4;
+        AantalPoules = qint16(poules);
+        ProgrammaMap = m_prog.path() + QLatin1Char('/');
+        MeldingTitel = QStringLiteral("Let op!");
     }
 
 private slots:
@@ -167,7 +146,7 @@ private slots:
         w.Combo1_Click();
         QCOMPARE(msgs.boxes.size(), 1);
         QVERIFY(msgs.boxes[0].prompt.startsWith(QStringLiteral("Spelersbestand niet gevonden !")));
-        QCOMPARE(state(w).section('|', 0, 0) + joined(l, 1), QStringLiteral("3Vos Mulder"));
+        QCOMPARE(state(w).section('|', 0, 0) + joined(l, 1), QStringLiteral("3Vos Mulder de Groot Noël"));
     }
 
     void carousel()
@@ -265,7 +244,7 @@ private slots:
         // The page carries the rows of the poule in its title, taken when the key was pressed:
         // the carousel moves on while the export is open; match points; an empty list.
         const struct { int poule; bool caroussel; const char* namen; } cases[] = {
-            {2, true, "Smit, G.|Bos, D."}, {3, false, "Vos, S.|Mulder, T."}, {4, false, ""}};
+            {2, true, "Smit, G.|Bos, D."}, {3, false, "Vos, S.|Mulder, T.|de Groot, A.|Noël, B."}, {4, false, ""}};
         for (const auto& c : cases) {
             load();
             ScriptedMessages msgs;
@@ -329,26 +308,24 @@ private slots:
 
     void winnersList()
     {
-        loadWinners();
+        load();
         PrintRun run;
         frmWinnars w;
         QCOMPARE(w.windowTitle(), QStringLiteral("Lijstje poulewinnaars"));
-        const QString eersten = QStringLiteral("00001 1 1|00006 2 1|00008 3 1");
+        const QString eersten = QStringLiteral("00002 1 1|00004 2 1|00006 3 1");
         QCOMPARE(numberPoulePlace(w), eersten);   // the list opens on the firsts
-        w.Command1_Click(4);   // "Toon ook vierden"; poule 2 has three players: no fourth from there
-        QCOMPARE(numberPoulePlace(w), eersten + "|00004 1 2|00005 2 2|00009 3 2|00002 1 3|00007 2 3|00010 3 3|"
-                                                "00003 1 4|00011 3 4");
+        w.Command1_Click(4);   // "Toon ook vierden": only poule 3 has a fourth
+        QCOMPARE(numberPoulePlace(w), eersten + "|00003 1 2|00005 2 2|00007 3 2|00001 1 3|00008 3 3|00009 3 4");
         w.Toolbar1_ButtonClick(QStringLiteral("But03"));
-        QCOMPARE(std::tuple(run.dialog.shown, run.msgs.boxes.size(), bool(run.pr.rec.findText("00011"))),
+        QCOMPARE(std::tuple(run.dialog.shown, run.msgs.boxes.size(), bool(run.pr.rec.findText("00009"))),
                  std::tuple(1, 1, true));
-        w.Command1_Click(3);   // a narrower choice shrinks the list again
+        w.Command1_Click(2);   // a narrower choice shrinks the list again
         const QString byPlace = joined(w.ListView1(), 0);
         w.ListView1_ColumnClick(1);   // only the place sorts: "Naam" does nothing
-        QCOMPARE(joined(w.ListView1(), 0), byPlace);
-        QCOMPARE(column(w.ListView1(), 0).size(), 9);
+        QCOMPARE(std::tuple(joined(w.ListView1(), 0), column(w.ListView1(), 0).size()), std::tuple(byPlace, 6));
         w.ListView1()->sortItems(1, Qt::AscendingOrder);
         w.ListView1_ColumnClick(4);
-        QCOMPARE(joined(w.ListView1(), 4), QStringLiteral(" 1  1  1  2  2  2  3  3  3"));
+        QCOMPARE(joined(w.ListView1(), 4), QStringLiteral(" 1  1  1  2  2  2"));
         AantalPoules = 0;   // an empty list: only a beep
         w.Command1_Click(1);
         QCOMPARE(w.ListView1()->topLevelItemCount(), 0);
@@ -358,30 +335,31 @@ private slots:
 
     void winnerFigures()
     {
-        // Jansen: 50 caramboles in 22 innings, 4 points, targets 50; % moy from the stored 2.2727.
-        // Moy, % car and % moy in 2 decimals, 3, and 3 for any other setting.
-        const std::pair<int, QStringList> cases[] = {{2, {"2.27", "100.00", "227.27"}},
-                                                     {3, {"2.272", "100.000", "227.270"}},
-                                                     {0, {"2.272", "100.000", "227.270"}}};
+        // Jansen, third: 35 caramboles in 45 innings of 50 to make, 2 points; % moy from the stored
+        // 0.7778. Moy, % car and % moy truncated to 2 decimals, 3, and 3 for any other setting.
+        const std::pair<int, QStringList> cases[] = {{2, {"0.77", "70.00", "77.78"}},
+                                                     {3, {"0.777", "70.000", "77.780"}},
+                                                     {0, {"0.777", "70.000", "77.780"}}};
         for (const auto& [decimalen, figures] : cases) {
-            loadWinners(decimalen);
+            load(4, decimalen);
             frmWinnars w;
-            QCOMPARE(w.WinnerLines().first(), QStringList({"00001", "Jansen", "X.", " 1", " 1", "4"}) + figures);
+            w.Command1_Click(3);
+            QCOMPARE(w.WinnerLines().value(6), QStringList({"00001", "Jansen", "P.", " 1", " 3", "2"}) + figures);
         }
     }
 
     void interimStandings()
     {
-        loadWinners(3);
+        load(4, 3);
         modStand::MatchpuntenModus = true;   // never used here
         TussenstandPoule = 1;
         frmStandTussen t;
-        // 26 / 32 = 0.8125; two losses, no best game moyenne
-        QCOMPARE(std::tuple(t.windowTitle(), joined(t.ListView3(), 1), row(t.ListView3(), 3)),
-                 std::tuple("Stand in poule  1", "Jansen Smit Bakker Visser",
-                            "4|Visser|X.|2|0|26|32|0.812|4|0.000|52.000|81.250|0|0|2"));
+        // 35 / 45 = 0.777..; the won game's moyenne 25 / 20
+        QCOMPARE(std::tuple(t.windowTitle(), joined(t.ListView3(), 1), row(t.ListView3(), 2)),
+                 std::tuple("Stand in poule  1", "Bakker Visser Jansen",
+                            "3|Jansen|P.|2|2|35|45|0.777|6|1.250|70.000|77.780|1|0|1"));
         TussenstandPoule = 3;
-        QCOMPARE(column(frmStandTussen().ListView3(), 1), (QStringList{"Peters", "Dekker", "de Groot", "Meijer", "Noël"}));
+        QCOMPARE(joined(frmStandTussen().ListView3(), 1), QStringLiteral("Vos Mulder de Groot Noël"));
         TussenstandPoule = 4;
         QCOMPARE(frmStandTussen().ListView3()->topLevelItemCount(), 0);
     }
