@@ -15,10 +15,7 @@
 
 namespace testsupport::roundsenv {
 
-using standtest::column;
-using standtest::joined;
-using standtest::row;
-using standtest::shown;
+using namespace standtest;
 
 // A fresh tournament folder, program folder and main window; message boxes
 // are recorded, never shown.
