@@ -20,8 +20,6 @@
 using namespace core;
 using namespace modStootplanner;
 using namespace testsupport::roundsenv;
-using core::PouleRec;
-using core::jaNee;
 
 namespace {
 
@@ -270,8 +268,8 @@ private slots:
             for (const QString& n : QString(c.nieuw).split(' ', Qt::SkipEmptyParts))
                 uit.insert(n.toInt());
             QStringList gekozen;
-            for (qint32 n : core::selectByPlace(stands(c.normaal), stands(*c.mp ? c.mp : c.normaal), c.N, c.hoogste, true,
-                                                t, uit))
+            for (qint32 n :
+                 core::selectByPlace(stands(c.normaal), stands(*c.mp ? c.mp : c.normaal), c.N, c.hoogste, true, t, uit))
                 gekozen << QString::number(n);
             QCOMPARE(std::tuple(c.normaal, c.N, gekozen.join(' ')), std::tuple(c.normaal, c.N, QString(c.verwacht)));
         }
@@ -283,63 +281,74 @@ private slots:
         const QString andere = "!|U kunt alleen vanuit de laatst aangemaakte ronde spelers doorkoppelen !\r\n"
                                "Kies Menu Rondebeheer > Ga naar andere ronde.";
         // the item; the last and the working round; carried automatically, by hand; records cut off the
-        // poules file; the refusal, or none when the window opens
-        const struct { QString item; int laatste, huidig; bool automatisch, hand; int kapot; QString melding; } cases[] = {
+        // poules file; the refusal, or the window that opens
+        const struct { QString item; int laatste, huidig; bool automatisch, hand; int kapot; QString uitkomst; }
+        cases[] = {
             {Random, 1, 1, false, false, 0, eenRonde},
             {Random, 2, 1, true, true, 0,
              "!|U heeft al gebruik gemaakt van de mogelijkheid\r\nom spelers automatisch door te koppelen !"},
             {Random, 2, 1, false, true, 0,
              "!|U heeft al spelers handmatig doorgekoppeld !\r\nAutomatisch doorkoppelen is dan niet meer mogelijk !"},
             {Random, 2, 1, false, false, 0, andere},
-            {Random, 2, 2, false, false, 0, ""},
+            {Random, 2, 2, false, false, 0, "frmAutoKoppel"},
             // the newest round's record unreadable: refused, whatever the buffer held
             {Random, 2, 2, false, false, 1, "X|" + MissingFileMessage(FilePoules, CheckForm::PouleChooser)},
             {Koppelen, 1, 1, false, false, 0, eenRonde},
             {Koppelen, 2, 1, false, false, 0, andere},
-            {Koppelen, 2, 2, true, false, 0, ""},
+            {Koppelen, 2, 2, true, false, 0, "frmDoorkoppelen"},
         };
         for (const auto& c : cases) {
             m_env = std::make_unique<RoundsEnv>();
             auto& b = m_env->builder();
             b.addPlayer(1, "Jansen", "P.", 1, 1, fx(1.0));
             b.setRound(qint16(c.laatste), 1);
-            b.poules.back().automatischGekoppeld = core::jaNee(c.automatisch);
-            b.poules.back().handmatigGekoppeld = core::jaNee(c.hand);
+            b.poules.back().automatischGekoppeld = jaNee(c.automatisch);
+            b.poules.back().handmatigGekoppeld = jaNee(c.hand);
             m_env->load();
             HuidigeRonde = qint16(c.huidig);
             QVERIFY(QFile::resize(PadPoules(), QFileInfo(PadPoules()).size() - 8 * c.kapot));
             mdiHoofd* h = m_env->hoofd;
-            auto state = [&] {   // the window, and each item of the group checked (v), enabled (1) or not (0)
-                QString s = h->menuWindow(c.item) ? h->menuWindow(c.item)->objectName() : QString("-");
-                for (const QString& a : {QString("mnuRondebeheerNieuw"), QString("mnuRondebeheerGanaar"), Koppelen, Random})
-                    s += h->menuItem(a)->isChecked() ? 'v' : h->menuItem(a)->isEnabled() ? '1' : '0';
+            auto state = [&] {   // a message or the window, and the group's two other items enabled
+                QWidget* w = h->menuWindow(c.item);
+                QString s = shown(m_env->msgs).join('/').remove("Let op!|") + (w ? w->objectName() : "");
+                for (const char* a : {"mnuRondebeheerNieuw", "mnuRondebeheerGanaar"})
+                    s += h->menuItem(a)->isEnabled() ? '1' : '0';
                 return s;
             };
             h->toggleMenuWindow(c.item);
-            const QString open = c.item == Random ? "frmAutoKoppel000v" : "frmDoorkoppelen00v0";
-            const bool opens = c.melding.isEmpty();
-            QCOMPARE(std::tuple(c.laatste, c.huidig, shown(m_env->msgs), state()),
-                     std::tuple(c.laatste, c.huidig, opens ? QStringList() : QStringList{"Let op!|" + c.melding},
-                                opens ? open : "-1111"));
+            const bool opens = c.uitkomst.startsWith("frm");
+            QCOMPARE(std::tuple(c.laatste, c.huidig, state()),
+                     std::tuple(c.laatste, c.huidig, c.uitkomst + (opens ? "00" : "11")));
             if (opens)
                 h->toggleMenuWindow(c.item);
-            QTRY_COMPARE(state(), QStringLiteral("-1111"));
+            QTRY_COMPARE(state(), c.uitkomst.section("frm", 0, 0) + "11");
         }
     }
 
     void tickBoxesOverAShortPoule()
     {
-        // Poule 3 has one player: every place ticked gives all 9, spread over
-        // three poules of at most 4. Moyennes follow from round 1: 75 in 60
+        // Poule 3 has one player. Moyennes follow from round 1: 75 in 60
         // innings, the minimum without games.
         auto& b = m_env->builder();
         buildRound1(b, {4, 4, 1});
         b.toernooi.aanpassenPerRonde = core::Ja;
         b.toernooi.perRondeMinimum = fx(0.5);
         m_env->load();
+        platform::ScopedRecordingPrinter prn;
+        platform::ScriptedPrintDialog dlg;
         frmAutoKoppel w;
         w.Option2(1)->setChecked(true);
-        for (int i = 0; i < 3; ++i)
+        w.Check2(1)->setChecked(true);
+        w.Text2()->setText(QStringLiteral("2"));
+        w.Command2()->click();
+        QCOMPARE(shown(m_env->msgs), QStringList{"Let op!|!|U kunt bij deze keuze geen selectie overslaan !"});
+        QCOMPARE(std::tuple(w.ListView1()->topLevelItemCount(), w.Command2()->isEnabled()), std::tuple(0, true));
+        w.Command3()->click();   // an empty list: committing and printing only beep
+        w.Toolbar1_ButtonClick(QStringLiteral("But04"));
+        QCOMPARE(std::tuple(m_env->msgs.beeps, int(m_env->msgs.boxes.size()), dlg.shown, int(prn.rec.ops.size()),
+                            int(storedPlayers().size()), storedPoule(2)),
+                 std::tuple(2, 1, 0, 0, 9, PouleRec{2, 1, 0, 0}));
+        for (int i = 0; i < 3; ++i)   // every place: all 9, over three poules of at most 4
             w.Check2(i)->setChecked(true);
         // the chosen options stand in red
         QCOMPARE(w.Check2(1)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
@@ -350,6 +359,14 @@ private slots:
         QCOMPARE(result(w), "00011 00021 00031 00012 00022 00013 00023 00014 00024/1 1 1 2 2 2 3 3 3/ 9| 2| 3| 3");
         QCOMPARE(row(w.ListView1(), 0).section('|', 3, 4) + ' ' + row(w.ListView1(), 2).section('|', 3, 4),
                  QStringLiteral("30|1.25 15|0.50"));
+        w.Command4()->click();
+        QTest::keyClicks(w.Text1(), QStringLiteral("1a2"));   // digits only
+        QCOMPARE(w.Text1()->text(), QStringLiteral("12"));
+        QVERIFY(QFile::remove(PadUitslag()));   // a missing results file ends the action
+        choose(w, "7", "3");
+        w.Command2()->click();
+        QVERIFY(m_env->msgs.boxes.value(1).prompt.startsWith(QStringLiteral("Uitslagenbestand niet gevonden !")));
+        QCOMPARE(w.ListView1()->topLevelItemCount(), 0);
     }
 
     void fewerThanAsked()
@@ -370,31 +387,6 @@ private slots:
             w.Command2()->click();
             QCOMPARE(result(w) + QString::number(m_env->msgs.boxes.size()), verwacht + '0');
         }
-    }
-
-    void refusalsAndAnEmptyList()
-    {
-        std::unique_ptr<frmAutoKoppel> w(openOn({4, 4, 3}));
-        platform::ScopedRecordingPrinter prn;
-        platform::ScriptedPrintDialog dlg;
-        w->Option2(1)->setChecked(true);
-        w->Check2(1)->setChecked(true);
-        w->Text2()->setText(QStringLiteral("2"));
-        w->Command2()->click();
-        QCOMPARE(shown(m_env->msgs), QStringList{"Let op!|!|U kunt bij deze keuze geen selectie overslaan !"});
-        QCOMPARE(std::tuple(w->ListView1()->topLevelItemCount(), w->Command2()->isEnabled()), std::tuple(0, true));
-        w->Command3()->click();   // an empty list: committing and printing only beep
-        w->Toolbar1_ButtonClick(QStringLiteral("But04"));
-        QCOMPARE(std::tuple(m_env->msgs.beeps, int(m_env->msgs.boxes.size()), dlg.shown, int(prn.rec.ops.size()),
-                            int(storedPlayers().size()), storedPoule(2)),
-                 std::tuple(2, 1, 0, 0, 11, PouleRec{2, 1, 0, 0}));
-        QTest::keyClicks(w->Text1(), QStringLiteral("1a2"));   // digits only
-        QCOMPARE(w->Text1()->text(), QStringLiteral("12"));
-        QVERIFY(QFile::remove(PadUitslag()));   // a missing results file ends the action
-        choose(*w, "7", "3");
-        w->Command2()->click();
-        QVERIFY(m_env->msgs.boxes.value(1).prompt.startsWith(QStringLiteral("Uitslagenbestand niet gevonden !")));
-        QCOMPARE(w->ListView1()->topLevelItemCount(), 0);
     }
 
     void commitStoresRowsAsShown()
@@ -455,68 +447,26 @@ private slots:
             platform::ScriptedPrintDialog dlg;
             frmAutoKoppel w;
             for (int i = 1; i <= c.rijen; ++i)
-                w.ListView1()->addTopLevelItem(rounds::NewListItem({core::PadNumber5(i), QStringLiteral("Naam%1").arg(i),
-                                                                    "A.", QString::number(i * 3), "12.34", "1"}));
+                w.ListView1()->addTopLevelItem(rounds::NewListItem(
+                    {core::PadNumber5(i), QString("Naam%1").arg(i), "A.", QString::number(i * 3), "12.34", "1"}));
             w.Toolbar1_ButtonClick(QStringLiteral("But04"));
-            // rows and the bold column captions per page
-            QList<int> rows(3, 0), kopjes(3, 0);
-            for (const auto& op : prn.rec.texts()) {
-                QVERIFY(op.page >= 1 && op.page <= 2);
-                kopjes[op.page] += op.text == QLatin1String("CarNieuw") && op.bold;
-                rows[op.page] += op.text.startsWith(QLatin1String("Naam")) && op.text != QLatin1String("Naam");
-            }
-            QCOMPARE(std::tuple(c.papier, dlg.shown, prn.rec.documentsEnded, m_env->msgs.boxes.size(), kopjes, rows),
-                     std::tuple(c.papier, 1, 1, 0, QList<int>{0, 1, 1}, QList<int>{0, 49, c.rijen - 49}));
-            QCOMPARE(PrintPagina, qint16(2));
-            // 12 pt on the first page (120 twips a column, bold 132), numbers right-aligned: row 1 has 3
-            // caramboles; page 2 in the size the page header leaves (10 pt)
-            auto at = [&prn](const char* t) {
-                const platform::PrintOp* op = prn.rec.findText(QString::fromLatin1(t));
-                return op ? std::tuple(op->page, op->x, op->y) : std::tuple(0, 0.0, 0.0);
-            };
-            const double y = std::get<2>(at("00001"));
-            QCOMPARE(std::tuple(std::get<1>(at("Nr")), at("00001"), at("3"), at("12.34")),
-                     std::tuple(6 * 132.0, std::tuple(1, 7 * 120.0, y), std::tuple(1, 58 * 120.0, y),
-                                std::tuple(1, 76 * 120.0, y)));
-            if (c.rijen == 50)
-                QCOMPARE(std::get<1>(at("00050")), 7 * 100.0);
+            // 49 rows a page (and its caption "Naam"), the captions on every page
+            const auto namen = perPage(prn.rec, "Naam"), kopjes = perPage(prn.rec, "CarNieuw");
+            QCOMPARE(std::tuple(c.papier, dlg.shown, prn.rec.documentsEnded, m_env->msgs.boxes.size(), PrintPagina,
+                                namen.keys(), namen.value(1).size(), namen.value(2).size(), kopjes.value(2).size()),
+                     std::tuple(c.papier, 1, 1, 0, qint16(2), QList<int>{1, 2}, 50, c.rijen - 48, 1));
+            // at 12 pt on the first page, numbers right-aligned (row 1: 3 caramboles), the captions bold
+            QCOMPARE(lineOf(prn.rec, "00001") + ' ' + lineOf(prn.rec, "Nr"),
+                     "8:00001|17:Naam1|44:A.|59:3|77:12.34|99:1 7:Nr|16:Naam|41:Vl|50:CarNieuw|70:MoyNieuw|90:Poule");
+            if (c.rijen == 50)   // page 2 in the size the page header leaves (10 pt)
+                QCOMPARE(prn.rec.findText("00050")->x, 7 * 100.0);
         }
     }
 
-    void newRound()
-    {
-        // made after the last round, even while working in an earlier one
-        m_env->builder().toernooi.subtitel = QStringLiteral("Najaar");
-        m_env->builder().setRound(3, 2);
-        m_env->load();
-        HuidigeRonde = 1;
-        frmNieuweRonde d;
-        QCOMPARE(QStringList({d.Label2()->text(), d.Label4()->text(), d.Label6()->text(), d.Command1()->text()}),
-                 QStringList({" 3", " 1", " 4", "Ronde  4 aanmaken"}));
-        d.Command1()->click();
-        frmNieuweRonde(m_env->hoofd).CreateNextRound();   // a second one right after, still without players
-        const QString gemaakt = "Gereed|i|Nieuwe ronde aangemaakt !\r\nU bevindt zich nu in ronde  ";
-        QCOMPARE(shown(m_env->msgs), (QStringList{gemaakt + '4', gemaakt + '5'}));
-        // eight bytes a record, the record number is the round; the other settings as stored
-        auto t = core::readToernooi(PadToernooi());
-        QCOMPARE(std::tuple(d.result(), standtest::readFile(PadPoules()).toHex().mid(32), t->laatsteRonde, t->subtitel),
-                 std::tuple(int(QDialog::Accepted), QByteArray("0300020000000000" "0400010000000000" "0500010000000000"),
-                            qint16(5), QString("Najaar")));
-        QCOMPARE(QString("%1 %2 %3 ").arg(Toernooi.laatsteRonde).arg(HuidigeRonde).arg(AantalPoules) +
-                     m_env->hoofd->StatusBar1()->panelText(4),
-                 QStringLiteral("5 5 1 U bent in toernooironde:  5"));
-        frmNieuweRonde().Command2()->click();   // Cancel writes nothing
-        QCOMPARE(core::RecordFile<PouleRec>::count(PadPoules()), 5);
-        QVERIFY(QFile::remove(PadPoules()));   // neither does a missing poules file
-        frmNieuweRonde().CreateNextRound();
-        QCOMPARE(m_env->msgs.boxes.value(2).prompt, MissingFileMessage(FilePoules, CheckForm::Closing));
-        t = core::readToernooi(PadToernooi());
-        QCOMPARE(std::tuple(t->laatsteRonde, QFile::exists(PadPoules())), std::tuple(qint16(5), false));
-    }
-
-    void switchRound()
+    void switchAndNewRound()
     {
         auto& b = m_env->builder();
+        b.toernooi.subtitel = QStringLiteral("Najaar");
         b.addPlayer(1, "Jansen", "P.", 1, 1, fx(1.0));
         b.setRound(1, 4);
         b.setRound(2, 2);
@@ -537,9 +487,34 @@ private slots:
         d.Command1()->click();
         QCOMPARE(shown(m_env->msgs), (QStringList{"Let op!|i|U werkt al in de gekozen ronde !",
                                                   "Gereed|i|U bevindt zich nu in ronde  1"}));
-        QCOMPARE(std::tuple(d.isVisible(), HuidigeRonde, AantalPoules, core::readToernooi(PadToernooi())->laatsteRonde,
-                            m_env->hoofd->StatusBar1()->panelText(4)),
-                 std::tuple(false, qint16(1), qint16(4), qint16(2), QString("U bent in toernooironde:  1")));
+        auto state = [this] {
+            return QString("%1 %2 %3 ").arg(Toernooi.laatsteRonde).arg(HuidigeRonde).arg(AantalPoules) +
+                   m_env->hoofd->StatusBar1()->panelText(4);
+        };
+        QCOMPARE(std::tuple(d.isVisible(), core::readToernooi(PadToernooi())->laatsteRonde, state()),
+                 std::tuple(false, qint16(2), QString("2 1 4 U bent in toernooironde:  1")));
+
+        m_env->msgs.clear();   // a new round is made after the last, even while working in an earlier one
+        frmNieuweRonde n;
+        QCOMPARE(QStringList({n.Label2()->text(), n.Label4()->text(), n.Label6()->text(), n.Command1()->text()}),
+                 QStringList({" 2", " 1", " 3", "Ronde  3 aanmaken"}));
+        n.Command1()->click();
+        frmNieuweRonde(m_env->hoofd).CreateNextRound();   // a second one right after, still without players
+        const QString gemaakt = "Gereed|i|Nieuwe ronde aangemaakt !\r\nU bevindt zich nu in ronde  ";
+        QCOMPARE(shown(m_env->msgs), (QStringList{gemaakt + '3', gemaakt + '4'}));
+        // eight bytes a record, the record number is the round; the other settings as stored
+        auto t = core::readToernooi(PadToernooi());
+        QCOMPARE(std::tuple(n.result(), readFile(PadPoules()).toHex().mid(16), t->laatsteRonde, t->subtitel, state()),
+                 std::tuple(int(QDialog::Accepted),
+                            QByteArray("0200020000000000" "0300010000000000" "0400010000000000"),
+                            qint16(4), QString("Najaar"), QString("4 4 1 U bent in toernooironde:  4")));
+        frmNieuweRonde().Command2()->click();   // Cancel writes nothing
+        QCOMPARE(core::RecordFile<PouleRec>::count(PadPoules()), 4);
+        QVERIFY(QFile::remove(PadPoules()));   // neither does a missing poules file
+        frmNieuweRonde().CreateNextRound();
+        QCOMPARE(m_env->msgs.boxes.value(2).prompt, MissingFileMessage(FilePoules, CheckForm::Closing));
+        t = core::readToernooi(PadToernooi());
+        QCOMPARE(std::tuple(t->laatsteRonde, QFile::exists(PadPoules())), std::tuple(qint16(4), false));
     }
 
     void manualCarryOver()
@@ -554,7 +529,8 @@ private slots:
         checkRow(w.ListView1(), "00001");
         w.Command4()->click();   // "Clear selectie": nothing to carry over
         w.Command2()->click();
-        QCOMPARE(shown(m_env->msgs), QStringList{"Let op!|!|U moet één of meerdere spelers selecteren in de linker lijst !"});
+        QCOMPARE(shown(m_env->msgs),
+                 QStringList{"Let op!|!|U moet één of meerdere spelers selecteren in de linker lijst !"});
         QCOMPARE(std::tuple(int(storedPlayers().size()), storedPoule(2).handmatigGekoppeld), std::tuple(5, 0));
         m_env->msgs.clear();
         checkRow(w.ListView1(), "00001");   // Jansen: 30 in 25 innings
@@ -563,7 +539,8 @@ private slots:
         QCOMPARE(shown(m_env->msgs), QStringList{"Gereed|i|Speler(s) doorgekoppeld !"});
         const auto s = storedPlayers();   // appended in the list's order
         QCOMPARE(std::tuple(int(s.size()), recText(s.at(5)), recText(s.at(6)), Speler.nummer, storedPoule(2)),
-                 std::tuple(7, "1|Jansen|P.|2|1|29|12000|0|0", "3|visser|W.|2|1|15|5000|0|0", 3, PouleRec{2, 1, 0, -1}));
+                 std::tuple(7, "1|Jansen|P.|2|1|29|12000|0|0", "3|visser|W.|2|1|15|5000|0|0", 3,
+                            PouleRec{2, 1, 0, -1}));
         QCOMPARE(sides(w), QStringLiteral("0100| 1|-1|Bakker| 1|-1|Jansen visser"));
         QCOMPARE(row(w.ListView2(), 0) + ' ' + row(w.ListView2(), 1),
                  QStringLiteral("00001|Jansen|P.|29|1.20 00003|visser|W.|15|0.50"));

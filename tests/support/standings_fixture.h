@@ -5,6 +5,7 @@
 #include "platform/printer.h"
 #include "platform/printerror.h"
 #include <QFile>
+#include <QMap>
 #include <QStringList>
 #include <QTreeWidget>
 
@@ -40,13 +41,10 @@ inline QStringList shown(const platform::ScriptedMessages& m)
 {
     QStringList out;
     for (const platform::ScriptedMessages::Box& b : m.boxes) {
-        const int i = b.icon();
-        const char* icon = i == platform::vbCritical      ? "X"
-                           : i == platform::vbQuestion    ? "?"
-                           : i == platform::vbExclamation ? "!"
-                           : i == platform::vbInformation ? "i"
-                                                          : "";
-        out << b.title + QLatin1Char('|') + QLatin1String(icon) + QLatin1Char('|') + b.prompt;
+        using namespace platform;
+        const QString icon = QMap<int, QString>{
+            {vbCritical, "X"}, {vbQuestion, "?"}, {vbExclamation, "!"}, {vbInformation, "i"}}.value(b.icon());
+        out << b.title + QLatin1Char('|') + icon + QLatin1Char('|') + b.prompt;
     }
     return out;
 }
@@ -57,6 +55,28 @@ struct PrintRun {
     platform::ScriptedPrintDialog dialog{true};
     platform::ScopedRecordingPrinter pr;
 };
+
+// The heights of the texts starting with the prefix, per page.
+inline QMap<int, QList<double>> perPage(const platform::RecordingPrinter& p, const QString& prefix)
+{
+    QMap<int, QList<double>> m;
+    for (const platform::PrintOp& op : p.texts())
+        if (op.text.startsWith(prefix))
+            m[op.page] << op.y;
+    return m;
+}
+
+// "tab:text|..." for every text on the line of `text`, read back at 12 pt
+// (x = (tab - 1) x 12 x 10 twips, x 11 when bold).
+inline QString lineOf(const platform::RecordingPrinter& p, const QString& text)
+{
+    QStringList out;
+    const platform::PrintOp* at = p.findText(text);
+    for (const platform::PrintOp& op : p.texts())
+        if (at && op.page == at->page && op.y == at->y)
+            out << QString::number(op.x / (12.0 * (op.bold ? 11 : 10)) + 1) + QLatin1Char(':') + op.text;
+    return out.join('|');
+}
 
 inline bool writeFile(const QString& path, const QByteArray& bytes)
 {
