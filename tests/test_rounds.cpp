@@ -1,9 +1,6 @@
-// Rounds: the carry-over rules (carried records and moyennes, the automatic
-// plan, tie-breaks, the selection by place; each table compares its inputs
-// along with the outcome, so a failure names its case), and the windows: a
-// new round, switching rounds, the manual carry-over, and the automatic one
-// (the random spread from a fixed start, commit and print); opening both
-// carry-over windows from the main window, with their refusals.
+// Rounds: the carry-over rules (tables compare their inputs with the outcome,
+// so a failure names its case), and the windows for a new round, switching
+// rounds and carrying players over by hand or automatically.
 #include "core/carryover.h"
 #include "core/format.h"
 #include "rounds/frmAutoKoppel.h"
@@ -81,16 +78,9 @@ std::vector<Standings> stands(const QString& text)
 class TestRounds : public QObject {
     Q_OBJECT
     std::unique_ptr<RoundsEnv> m_env;
-    frmAutoKoppel* openOn(const std::vector<int>& sizes)
-    {
-        buildRound1(m_env->builder(), sizes);
-        m_env->load();
-        return new frmAutoKoppel;
-    }
 
-    // Round 1: poule 1 with Jansen (1), Bakker (2), visser (3); poule 2 with
-    // de Wit (4), Aalders (5). Round 2 made, one empty poule. Moyennes follow
-    // from round 1 with a minimum of 0.50.
+    // Round 1: poule 1 with Jansen (1), Bakker (2), visser (3); poule 2 with de Wit (4), Aalders (5).
+    // Round 2 made, one empty poule. Moyennes follow from round 1 with a minimum of 0.50.
     void buildTwoRounds()
     {
         auto& b = m_env->builder();
@@ -115,26 +105,27 @@ private slots:
 
     void selectionAndSpread()   // first: draws from the generator's fixed start
     {
-        // The first result of a run draws from the generator's fixed start: ten
-        // players over capacities 4, 3, 3 always land in these poules; a
-        // further result in the same run continues the sequence.
+        // The first result of a run draws from the generator's fixed start: ten players over capacities
+        // 4, 3, 3 always land in these poules; a further result in the same run continues the sequence.
         QCOMPARE(frmAutoKoppel::Randomizer().state(), core::RandomGenerator::StartState);
-        std::unique_ptr<frmAutoKoppel> w(openOn({4, 4, 4}));
+        buildRound1(m_env->builder(), {4, 4, 4});
+        m_env->load();
+        frmAutoKoppel w;
         const QString eerste9 = QStringLiteral("00011 00021 00031 00012 00022 00032 00013 00023 00033");
-        choose(*w, "10", "3");
-        w->Command2()->click();   // the number 4 with the most match points
-        QCOMPARE(result(*w, false), eerste9 + " 00034/3 2 2 1 1 3 1 3 1 2/ 10| 2| 3| 4");
-        QCOMPARE(row(w->ListView1(), 0).section('|', 0, 4), QStringLiteral("00011|Speler11|V.1|25|1.00"));
-        QVERIFY(!w->Command2()->isEnabled());
-        w->Command4()->click();   // Clear
-        QCOMPARE(result(*w) + QString::number(w->Command2()->isEnabled()), QStringLiteral("//|||1"));
-        choose(*w, "10", "3", false);
-        w->Command2()->click();   // the number 4 with the highest moyenne
-        QCOMPARE(result(*w, false), eerste9 + " 00024/3 3 2 3 1 2 2 1 1 1/ 10| 2| 3| 4");
-        w->Command4()->click();   // R typed: the winners in poule order, one poule
-        choose(*w, "3", "1");
-        w->Command2()->click();
-        QCOMPARE(result(*w), QStringLiteral("00011 00021 00031/1 1 1/ 3| 2| 1| 3"));
+        choose(w, "10", "3");
+        w.Command2()->click();   // the number 4 with the most match points
+        QCOMPARE(result(w, false), eerste9 + " 00034/3 2 2 1 1 3 1 3 1 2/ 10| 2| 3| 4");
+        QCOMPARE(row(w.ListView1(), 0).section('|', 0, 4), QStringLiteral("00011|Speler11|V.1|25|1.00"));
+        QVERIFY(!w.Command2()->isEnabled());
+        w.Command4()->click();   // Clear
+        QCOMPARE(result(w) + QString::number(w.Command2()->isEnabled()), QStringLiteral("//|||1"));
+        choose(w, "10", "3", false);
+        w.Command2()->click();   // the number 4 with the highest moyenne
+        QCOMPARE(result(w, false), eerste9 + " 00024/3 3 2 3 1 2 2 1 1 1/ 10| 2| 3| 4");
+        w.Command4()->click();   // R typed: the winners in poule order, one poule
+        choose(w, "3", "1");
+        w.Command2()->click();
+        QCOMPARE(result(w), QStringLiteral("00011 00021 00031/1 1 1/ 3| 2| 1| 3"));
         QCOMPARE(m_env->msgs.boxes.size(), 0);
     }
 
@@ -327,8 +318,7 @@ private slots:
 
     void tickBoxesOverAShortPoule()
     {
-        // Poule 3 has one player. Moyennes follow from round 1: 75 in 60
-        // innings, the minimum without games.
+        // Poule 3 has one player. Moyennes follow from round 1: 75 in 60 innings, the minimum without games.
         auto& b = m_env->builder();
         buildRound1(b, {4, 4, 1});
         b.toernooi.aanpassenPerRonde = core::Ja;
@@ -350,8 +340,7 @@ private slots:
                  std::tuple(2, 1, 0, 0, 9, PouleRec{2, 1, 0, 0}));
         for (int i = 0; i < 3; ++i)   // every place: all 9, over three poules of at most 4
             w.Check2(i)->setChecked(true);
-        // the chosen options stand in red
-        QCOMPARE(w.Check2(1)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        QCOMPARE(w.Check2(1)->palette().color(QPalette::WindowText), QColor(255, 0, 0));   // the chosen options in red
         QCOMPARE(w.Option2(0)->palette().color(QPalette::WindowText), QColor(0, 0, 0));
         w.Option1(1)->setChecked(true);
         w.Text3()->setText(QStringLiteral("4"));

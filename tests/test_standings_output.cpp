@@ -1,6 +1,5 @@
-// The standings outputs: the page (its lines, colours, escaping, and saving it
-// through the scratch page in the program folder), and the printed standings
-// (28 rows a page) and poule winners (49 lines a page).
+// The standings outputs: the page (its lines, colours, escaping, and saving it through the scratch page in
+// the program folder), and the printed standings (28 rows a page) and poule winners (49 lines a page).
 #include "app/modStootplanner.h"
 #include "core/format.h"
 #include "core/htmlpage.h"
@@ -152,9 +151,8 @@ private slots:
         QCOMPARE(frmHTML({}).Label1(4)->text(), QStringLiteral("Pnt"));
     }
 
-    // Saved from the export window in the chosen colours, then again under the
-    // same name after "Yes"; the scratch page's own name is refused, so the
-    // page is never lost.
+    // Saved from the export window in the chosen colours, then again under the same name after "Yes"; the
+    // scratch page's own name is refused, so the page is never lost.
     void saveFromExportWindow()
     {
         ScriptedMessages msgs;
@@ -327,12 +325,7 @@ private slots:
                      std::tuple(QString("Stand in ronde  1 en in poule  3") + (c.mp ? " op basis van Matchpunten" : ""),
                                 1, 1, false));
         }
-    }
-
-    void standCancelled()
-    {
-        // the print and its completion message both wait for the print dialog
-        PrintRun run;
+        PrintRun run;   // the print and its completion message both wait for the print dialog
         run.dialog.accept = false;
         QVERIFY(!modStand::PrintStandLines(rows(3), 1));
         QCOMPARE(std::tuple(run.dialog.shown, run.pr.rec.texts().size(), run.msgs.boxes.size()), std::tuple(1, 0, 0));

@@ -17,8 +17,7 @@ namespace testsupport::roundsenv {
 
 using namespace standtest;
 
-// A fresh tournament folder, program folder and main window; message boxes
-// are recorded, never shown.
+// A fresh tournament folder, program folder and main window; message boxes are recorded, never shown.
 struct RoundsEnv {
     RoundsEnv()
     {
@@ -38,12 +37,10 @@ struct RoundsEnv {
 
 inline core::Fixed fx(double v) { return core::Fixed::fromDouble(v); }
 
-// Round 1 with poules of the given sizes, players p*10 + i, all moyenne 1.00
-// (target 25). The lower number beats the higher 25 to 20 in 20 innings, so
-// places follow the numbers. The numbers 4 lose with 10 (poule 1), 20
-// (poule 2) and 15 (poule 3), but in poule 3 the number 4 draws with the
-// number 3: he has the most match points of the numbers 4, the number 4 of
-// poule 2 the highest moyenne. Round 2 exists with one poule.
+// Round 1 with poules of the given sizes, players p*10 + i, all moyenne 1.00 (target 25). The lower number
+// beats the higher 25 to 20 in 20 innings, so places follow the numbers. The numbers 4 lose with 10 (poule 1),
+// 20 (poule 2) and 15 (poule 3), but in poule 3 the number 4 draws with the number 3: he has the most match
+// points of the numbers 4, the number 4 of poule 2 the highest moyenne. Round 2 exists with one poule.
 inline void buildRound1(core::TournamentBuilder& b, const std::vector<int>& sizes)
 {
     b.toernooi.aanpassenPerRonde = core::Nee;

@@ -35,8 +35,7 @@ inline QString row(const QTreeWidget* l, int r)
     return out.join(QLatin1Char('|'));
 }
 
-// Every message shown as "title|icon|prompt"; icon X critical, ? question,
-// ! exclamation, i information, empty for none.
+// Every message shown as "title|icon|prompt"; icon X critical, ? question, ! exclamation, i information.
 inline QStringList shown(const platform::ScriptedMessages& m)
 {
     QStringList out;
@@ -66,8 +65,7 @@ inline QMap<int, QList<double>> perPage(const platform::RecordingPrinter& p, con
     return m;
 }
 
-// "tab:text|..." for every text on the line of `text`, read back at 12 pt
-// (x = (tab - 1) x 12 x 10 twips, x 11 when bold).
+// "tab:text|..." for every text on the line of `text`, read back at 12 pt (x = (tab - 1) x 120 twips, 132 bold).
 inline QString lineOf(const platform::RecordingPrinter& p, const QString& text)
 {
     QStringList out;
