@@ -167,8 +167,8 @@ private slots:
         frmHTML dlg(input().rijen);
         frmKleur k(&dlg);   // each swatch shows its colour
         auto swatch = [&k](int i) { return k.Label1(i)->palette().color(QPalette::Window); };
-        QCOMPARE(std::tuple(swatch(11), swatch(15), swatch(16)),   // teal, olive, pale cyan
-                 std::tuple(QColor(0, 128, 128), QColor(128, 128, 0), QColor(192, 255, 255)));
+        QCOMPARE(std::tuple(swatch(4), swatch(11), swatch(15), swatch(16)),   // white, teal, olive, pale cyan
+                 std::tuple(QColor(255, 255, 255), QColor(0, 128, 128), QColor(128, 128, 0), QColor(192, 255, 255)));
         modHtml::KleurKeuze = 2;   // a white background (its code without "#"), pale cyan letters written as cyan
         k.Label1_Click(4);
         modHtml::KleurKeuze = 1;
@@ -254,7 +254,7 @@ private slots:
         QVERIFY(writeFile(src, "nieuw\r\n"));   // an existing target is refused unless replacing was agreed
         QVERIFY(!moveFile(src, dst, false));
         QCOMPARE(readFile(dst), "pagina\r\n");
-        QVERIFY(moveFile(src, dst, true));
+        QVERIFY(moveFile(src, dst, true) && !moveFile(dst, dst, true));   // never onto itself: it would be lost
         QCOMPARE(std::tuple(readFile(dst), QFile::exists(dst + ".part")), std::tuple("nieuw\r\n", false));
     }
 
