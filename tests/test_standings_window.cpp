@@ -276,7 +276,9 @@ private slots:
         h.show();
         // the standings do without results and open at the top left; the winners list needs them
         const QString stand("mnuOverzichtenStand"), winnaars("mnuOverzichtenWinnaars");
-        h.toolbarKey(QStringLiteral("But09"))->trigger();
+        QAction* key = h.toolbarKey(QStringLiteral("But09"));
+        QVERIFY(key);
+        key->trigger();
         QCOMPARE(std::pair(h.menuWindow(stand)->parentWidget()->pos(), h.menuItem(winnaars)->isEnabled()),
                  std::pair(QPoint(0, 0), false));
         qobject_cast<frmStand*>(h.menuWindow(stand))->Toolbar1_ButtonClick(QStringLiteral("But02"));
