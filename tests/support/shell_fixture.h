@@ -10,35 +10,39 @@
 namespace testsupport {
 
 // An environment variable set (a null value: unset) until the end of the scope.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const QString& value)
-        : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
+struct ScopedEnv {
+    ScopedEnv(const char* name, const QString& value) : name(name), old(qgetenv(name)), had(qEnvironmentVariableIsSet(name))
     {
         value.isNull() ? qunsetenv(name) : qputenv(name, value.toUtf8());
     }
-    ~ScopedEnv() { m_had ? qputenv(m_name, m_old) : qunsetenv(m_name); }
-
-private:
-    const char* m_name;
-    QByteArray m_old;
-    bool m_had;
+    ~ScopedEnv() { had ? qputenv(name, old) : qunsetenv(name); }
+    const char* name;
+    QByteArray old;
+    bool had;
 };
 
-// A loaded tournament "Test toernooi" (round 1, one poule, player 1 Jansen,
-// an empty planning file) with ProgrammaMap in a folder of its own; the
-// context is reset when it goes.
-class ShellTournament {
-public:
+inline QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+inline bool writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// A loaded tournament "Test toernooi" (round 1, one poule, player 1 Jansen, an empty planning file) with
+// ProgrammaMap in a folder of its own; the context is reset when it goes.
+struct ShellTournament {
     ShellTournament()
     {
-        using namespace modStootplanner;
-        m_fx.builder().setRound(1, 1);
-        m_fx.builder().addPlayer(1, "Jansen", "J.", 1, 1, core::Fixed::fromDouble(1.5));
-        m_fx.load();
-        QFile planning(PadPlanning());
-        planning.open(QIODevice::WriteOnly);
-        ProgrammaMap = m_prog.path() + QLatin1Char('/');
+        fx.builder().setRound(1, 1);
+        fx.builder().addPlayer(1, "Jansen", "J.", 1, 1, core::Fixed::fromDouble(1.5));
+        fx.load();
+        writeAll(modStootplanner::PadPlanning(), {});
+        modStootplanner::ProgrammaMap = prog.path() + QLatin1Char('/');
     }
     ~ShellTournament() { modStootplanner::ResetContext(); }
 
@@ -46,19 +50,16 @@ public:
     static bool remove(int files)
     {
         using namespace modStootplanner;
-        const std::pair<int, QString> paths[] = {{FileToernooi, PadToernooi()}, {FileSpelers, PadSpelers()},
-                                                 {FileUitslag, PadUitslag()},   {FilePoules, PadPoules()},
-                                                 {FilePlanning, PadPlanning()}};
         bool ok = true;
-        for (const auto& [file, path] : paths)
-            if (files & file)
-                ok = QFile::remove(path) && ok;
+        for (const auto& [file, path] : {std::pair{FileToernooi, PadToernooi()}, {FileSpelers, PadSpelers()},
+                                         {FileUitslag, PadUitslag()}, {FilePoules, PadPoules()},
+                                         {FilePlanning, PadPlanning()}})
+            ok = (!(files & file) || QFile::remove(path)) && ok;
         return ok;
     }
 
-private:
-    TournamentFixture m_fx;
-    QTemporaryDir m_prog;
+    TournamentFixture fx;
+    QTemporaryDir prog;
 };
 
 }  // namespace testsupport
