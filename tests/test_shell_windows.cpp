@@ -30,9 +30,10 @@ struct TestWindow : QWidget {
 };
 
 // The registered items, by the letter the tests use for them.
-const QString Letters = "ABCDNKP";
-const char* const Items[] = {"mnuOverzichtenA", "mnuOverzichtenB",     "mnuOverzichtenC", "mnuRondebeheerD",
-                             "mnuRondebeheerNieuw", "mnuDiversenKlok", "mnuPlanningBestaand"};
+const QString Letters = "ABCDNKPOR";
+const char* const Items[] = {"mnuOverzichtenA",     "mnuOverzichtenB", "mnuOverzichtenC",     "mnuRondebeheerD",
+                             "mnuRondebeheerNieuw", "mnuDiversenKlok", "mnuPlanningBestaand", "mnuBestandOpen",
+                             "mnuBestandRestore"};
 const QStringList GroupMenus = {"mnuBestand",   "mnuPoulebeheer", "mnuRondebeheer",
                                 "mnuUitslagen", "mnuOverzichten", "mnuPlanning"};
 const QString Restore = "of het bestand is beschadigd (gebruik dan Restore).";
@@ -65,10 +66,10 @@ class TestShellWindows : public QObject {
     bool m_returnNothing = false;
     QString m_whileOpening;
 
-    // Group 6: A (key But09), B (But10), C (no key; also needs the results);
-    // group 4: window D and action N; group 7: planning window P (But14); no
-    // group: K (But16). Every other key and top menu gets an item of no group,
-    // so that only the protocol decides what is enabled (hidden counts as disabled).
+    // Group 6: A (key But09), B (But10), C (no key; also needs the results); group 4: window D and action N;
+    // group 7: planning window P (But14); no group: K (But16), and actions O and R, only without a tournament
+    // (O in place of the built-in one). Every other key and top menu gets an item of no group, so that only
+    // the protocol decides what is enabled (hidden counts as disabled).
     void registerItems(mdiHoofd& h)
     {
         const int files = FileToernooi | FileSpelers | FilePoules;
@@ -87,9 +88,13 @@ class TestShellWindows : public QObject {
             if (caption)
                 h.registerMenuWindow(w);
         }
-        auto n = entry<mdiHoofd::MenuAction>(Items[4], "Nieuwe ronde maken", 4, "", FileToernooi | FileSpelers);
-        n.run = [this] { ++m_opened; };
-        h.registerMenuAction(n);
+        for (int i : {4, 7, 8}) {
+            auto a = entry<mdiHoofd::MenuAction>(Items[i], i == 4 ? "Nieuwe ronde maken" : "x", i == 4 ? 4 : 0, "",
+                                                 i == 4 ? FileToernooi | FileSpelers : 0);
+            a.run = [this] { ++m_opened; };
+            a.needsTournament = i == 4, a.onlyWithoutTournament = i != 4;
+            h.registerMenuAction(a);
+        }
         for (const QString& k : allKeys())
             if (!h.toolbarKey(k)->isVisible())
                 h.registerMenuAction(entry<mdiHoofd::MenuAction>("mnuDiversen" + k, k, 0, k, 0));
@@ -97,9 +102,8 @@ class TestShellWindows : public QObject {
             h.registerMenuAction(entry<mdiHoofd::MenuAction>(QString(m) + "Leeg", "x", 0, "", 0, m));
     }
 
-    // "ABCDNKP 04 09 10 16 Rondebeheer Overzichten opened/windows", one
-    // character an item, key or top menu: '+' checked, '.' enabled,
-    // '-' disabled, '*' checked and disabled; then " dicht" once the main
+    // "ABCDNKPOR 04 09 10 16 Rondebeheer Overzichten opened/windows", one character an item, key or top
+    // menu: '+' checked, '.' enabled, '-' disabled, '*' checked and disabled; then " dicht" once the main
     // window is gone and " einde" once the shut-down ran.
     QString state(mdiHoofd& h) const
     {
@@ -124,66 +128,65 @@ private slots:
     }
     void cleanup() { m_t.reset(); }
 
-    void setMenusBusy_data()
+    // A key shows a picture with its caption under it, also when its window brings none; an item without a
+    // menu of its own goes to its group's menu. A busy group disables the keys of its list and the other
+    // groups' top menus (groups 1, 2, 3 and 5 have no key list).
+    void keysAndBusyGroups()
     {
-        QTest::addColumn<int>("groep");
-        QTest::addColumn<QStringList>("keysOff");
-        QTest::addColumn<QString>("ownMenu");  // all other group menus go; empty: nothing goes
-        // Groups 1, 2, 3 and 5 have no key list: only the other groups' top menus go.
+        mdiHoofd h;
+        registerItems(h);
+        QCOMPARE(h.toolbar()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        QVERIFY(!h.toolbarKey("But10")->icon().isNull());
+        QCOMPARE(h.toolbarKey("But10")->text(), QString("B"));
+        QVERIFY(h.topMenu("mnuRondebeheer")->actions().contains(h.menuItem("mnuRondebeheerNieuw")));
+        QCOMPARE(h.menuItem("mnuRondebeheerNieuw")->text(), QString("Nieuwe ronde maken"));
         const char* own[] = {"", "mnuBestand", "mnuBestand", "mnuPoulebeheer", "mnuRondebeheer", "mnuUitslagen",
                              "mnuOverzichten", "mnuPlanning", ""};
         const QStringList keys[] = {{}, {}, {}, {}, {"But04", "But08", "But09", "But10", "But12", "But14"}, {},
                                     {"But04", "But08", "But12", "But14"},
-                                    {"But04", "But08", "But09", "But10", "But12"}};
-        for (int g = -1; g <= 8; ++g)
-            QTest::addRow("%d", g) << g << (g >= 0 && g < 8 ? keys[g] : QStringList()) << own[qBound(0, g, 8)];
-    }
-    void setMenusBusy()
-    {
-        QFETCH(int, groep);
-        QFETCH(QStringList, keysOff);
-        QFETCH(QString, ownMenu);
-        mdiHoofd h;
-        registerItems(h);
-        for (bool bezig : {true, false}) {
-            SetMenusBusy(groep, bezig);
-            for (const QString& k : allKeys())
-                QVERIFY2(h.toolbarKey(k)->isEnabled() == !(bezig && keysOff.contains(k)), qPrintable(k));
-            for (const QString& m : GroupMenus + QStringList{"mnuDiversen", "mnuHelp"}) {
-                const bool off = bezig && !ownMenu.isEmpty() && m != ownMenu && GroupMenus.contains(m);
-                QVERIFY2(h.topMenu(m)->menuAction()->isEnabled() == !off, qPrintable(m));
+                                    {"But04", "But08", "But09", "But10", "But12"}, {}};
+        for (int groep = -1; groep <= 8; ++groep)
+            for (bool bezig : {true, false}) {
+                SetMenusBusy(groep, bezig);
+                const QString ownMenu = own[qMax(0, groep)];
+                for (const QString& k : allKeys())
+                    QVERIFY2(h.toolbarKey(k)->isEnabled() == !(bezig && keys[qMax(0, groep)].contains(k)),
+                             qPrintable(QString("%1 %2").arg(groep).arg(k)));
+                for (const QString& m : GroupMenus + QStringList{"mnuDiversen", "mnuHelp"}) {
+                    const bool off = bezig && !ownMenu.isEmpty() && m != ownMenu && GroupMenus.contains(m);
+                    QVERIFY2(h.topMenu(m)->menuAction()->isEnabled() == !off, qPrintable(QString("%1 %2").arg(groep).arg(m)));
+                }
             }
-        }
     }
 
     void protocol_data()
     {
-        // Steps: a letter chooses its menu item, "k10" presses key But10,
-        // "close" makes the last window close itself, "frame" closes its frame
-        // as the user does, "drop" deletes the frame, "refuse"/"accept" set
-        // whether it refuses to close, "none" makes the next window refuse to
-        // open, "-4" removes the files of that TournamentFile mask, "quit"
-        // closes the main window, "end" ends the run. One state after every
-        // step; "seen" gives the state the last opening saw.
+        // Steps: a letter chooses its menu item, "k10" presses key But10, "close" makes the last window close
+        // itself, "frame" closes its frame as the user does, "drop" deletes the frame, "refuse"/"accept" set
+        // whether it refuses to close, "none" makes the next window refuse to open, "-4" removes the files of
+        // that TournamentFile mask, "quit" closes the main window, "end" ends the run, "geen"/"laad" unload and
+        // load the tournament. One state after every step; "seen" gives the state the last opening saw.
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QStringList>("states");
         QTest::addColumn<QString>("prompt");  // of the one box shown; empty: none
-        const QString idle0 = "....... .... .. 0/0", idle1 = "....... .... .. 1/0";
-        const QString a = "+--.... -+-. -. 1/1", b = "-+-.... --+. -. 1/1", d = "...+-.. ---. .- 1/1";
-        const QString p = "......+ ---. -- 1/1", opening = "+--.... -+-. -. 1/0";
+        const QString idle0 = ".......-- .... .. 0/0", idle1 = ".......-- .... .. 1/0";
+        const QString a = "+--....-- -+-. -. 1/1", b = "-+-....-- --+. -. 1/1", d = "...+-..-- ---. .- 1/1";
+        const QString p = "......+-- ---. -- 1/1", opening = "+--....-- -+-. -. 1/0";
         QTest::newRow("item opens, again closes") << "A seen A" << QStringList{a, opening, idle1} << "";
         QTest::newRow("key opens, again closes") << "k10 k10" << QStringList{b, idle1} << "";
-        QTest::newRow("window without key") << "C close" << QStringList{"--+.... ---. -. 1/1", idle1} << "";
-        QTest::newRow("closed by itself, opens again") << "B close B" << QStringList{b, idle1, "-+-.... --+. -. 2/1"}
+        QTest::newRow("window without key") << "C close" << QStringList{"--+....-- ---. -. 1/1", idle1} << "";
+        QTest::newRow("closed by itself, opens again") << "B close B" << QStringList{b, idle1, "-+-....-- --+. -. 2/1"}
                                                        << "";
         QTest::newRow("frame closed by the user") << "A frame" << QStringList{a, idle1} << "";
         QTest::newRow("frame deleted with its window") << "A drop" << QStringList{a, idle1} << "";
         QTest::newRow("open refused") << "none A seen" << QStringList{idle0, idle1, opening} << "";
-        QTest::newRow("no group toggles alone") << "k16 K" << QStringList{".....+. ...+ .. 1/1", idle1} << "";
+        QTest::newRow("no group toggles alone") << "k16 K" << QStringList{".....+.-- ...+ .. 1/1", idle1} << "";
         QTest::newRow("window refusing to close") << "D refuse D accept D" << QStringList{d, d, d, d, idle1} << "";
         // A child that keeps itself open keeps the program running, unless the run is ended.
         QTest::newRow("child keeps the program running")
             << "A refuse quit end" << QStringList{a, a, a, a + " dicht einde"} << "";
+        QTest::newRow("one tournament a run") << "geen O laad" << QStringList{"-----.-.. ---. .. 0/0",
+                                                                             "-----.-.. ---. .. 1/0", idle1} << "";
         QTest::newRow("action runs") << "N" << QStringList{idle1} << "";
         QTest::newRow("check fails: window") << "-4 C" << QStringList{idle0, idle0}
                                              << "Uitslagenbestand niet gevonden !\r\n"
@@ -218,6 +221,8 @@ private slots:
             else if (step == "frame" || step == "drop")
                 step == "drop" ? delete h.mdiArea()->subWindowList().first()
                                : (void)h.mdiArea()->subWindowList().first()->close();
+            else if (step == "geen" || step == "laad")
+                ToernooiGeladen = step == "laad", ShowTournamentLoaded();
             else if (step.startsWith('-'))
                 QVERIFY(testsupport::ShellTournament::remove(step.mid(1).toInt()));
             else if (step.startsWith('k'))
@@ -232,52 +237,16 @@ private slots:
             QVERIFY2(m_last.isNull() || m_last->isVisible() || !h.isVisible(), qPrintable(step));
             QCOMPARE(step == "seen" ? m_whileOpening : state(h), states.takeFirst());
         }
-        QCOMPARE(msgs.boxes.size(), prompt.isEmpty() ? 0 : 1);
-        if (!prompt.isEmpty())
-            QCOMPARE(msgs.boxes[0].prompt, prompt);
-    }
-
-    void keysAndItems()
-    {
-        ToernooiGeladen = false;
-        mdiHoofd h;
-        registerItems(h);
-        // A key shows a picture with its caption under it, also when its window brings none.
-        QCOMPARE(h.toolbar()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
-        QVERIFY(!h.toolbarKey("But10")->icon().isNull());
-        QCOMPARE(h.toolbarKey("But10")->text(), QString("B"));
-        // An item without a menu of its own goes to its group's menu.
-        QVERIFY(h.topMenu("mnuRondebeheer")->actions().contains(h.menuItem("mnuRondebeheerNieuw")));
-        QCOMPARE(h.menuItem("mnuRondebeheerNieuw")->text(), QString("Nieuwe ronde maken"));
-        int opens = 0;
-        for (const char* item : {"mnuBestandOpen", "mnuBestandRestore"}) {
-            auto a = entry<mdiHoofd::MenuAction>(item, "x", 0, "", 0);
-            a.run = [&] { ++opens; };
-            a.needsTournament = false, a.onlyWithoutTournament = true;
-            h.registerMenuAction(a);
-        }
-        h.menuItem("mnuBestandOpen")->trigger();
-        QCOMPARE(opens, 1);  // the registered handler replaced the built-in one (no file dialog)
-        QCOMPARE(state(h) + mark(h.menuItem("mnuBestandOpen")) + mark(h.menuItem("mnuBestandRestore")),
-                 QString("-----.- ---. .. 0/0 dicht.."));
-        ToernooiGeladen = true;
-        ShowTournamentLoaded();
-        // One tournament per run.
-        QCOMPARE(state(h) + mark(h.menuItem("mnuBestandOpen")) + mark(h.menuItem("mnuBestandRestore")),
-                 QString("....... .... .. 0/0 dicht--"));
-        QCOMPARE(h.StatusBar1()->panelText(1), QString("Test toernooi"));
-        QCOMPARE(h.StatusBar1()->panelText(4), QString("U bent in toernooironde:  1"));
+        QCOMPARE(testsupport::shown(msgs).join('\n').section('|', 2), prompt);
     }
 
     // The message of the first missing file in each form, and the closing form's end of the program.
     void check_data()
     {
-        QTest::addColumn<int>("missing");
-        QTest::addColumn<int>("checked");
+        QTest::addColumn<int>("missing");  // negative: missing, but not asked for
         QTest::addColumn<int>("form");
         QTest::addColumn<QStringList>("lines");  // of the box; none: the check passes
         QTest::addColumn<bool>("closes");
-        const int All = FileToernooi | FileSpelers | FileUitslag | FilePoules | FilePlanning;
         const int C = int(CheckForm::Closing), P = int(CheckForm::PouleChooser), K = int(CheckForm::PlanningKey);
         const QString closing = "Het geladen toernooi wordt gesloten !", chooser = "Sluit het geladen toernooi af !";
         const QStringList settings = {"Toernooibestand niet gevonden !",
@@ -285,48 +254,43 @@ private slots:
         const QStringList players = {"Spelersbestand niet gevonden !",
                                      "U heeft nog geen spelers aan het toernooi gekoppeld,", Restore};
         const QStringList poules = {"Poulebestand niet gevonden !", Restore};
-        QTest::newRow("all there") << 0 << All << C << QStringList{} << false;
-        QTest::newRow("settings, closing") << int(FileToernooi) << All << C << settings + QStringList{closing} << true;
-        QTest::newRow("settings, key") << int(FileToernooi) << All << K << settings + QStringList{closing} << true;
-        QTest::newRow("settings, chooser") << int(FileToernooi) << All << P << settings + QStringList{chooser} << false;
-        const QStringList results = {"Uitslagenbestand niet gevonden !", "U heeft nog geen uitslagen ingevoerd,",
-                                     Restore};
-        QTest::newRow("results, chooser") << int(FileUitslag) << All << P << results << false;
-        QTest::newRow("poules, closing") << int(FilePoules) << All << C << poules + QStringList{closing} << true;
-        QTest::newRow("poules, chooser") << int(FilePoules) << All << P << poules + QStringList{chooser} << false;
-        QTest::newRow("first in file order")
-            << int(FilePlanning | FileUitslag | FileSpelers) << All << P << players << false;
-        QTest::newRow("file not asked for") << int(FileUitslag) << int(FileToernooi | FileSpelers | FilePoules) << C
-                                            << QStringList{} << false;
+        QTest::newRow("all there") << 0 << C << QStringList{} << false;
+        QTest::newRow("settings, closing") << int(FileToernooi) << C << settings + QStringList{closing} << true;
+        QTest::newRow("settings, key") << int(FileToernooi) << K << settings + QStringList{closing} << true;
+        QTest::newRow("settings, chooser") << int(FileToernooi) << P << settings + QStringList{chooser} << false;
+        QTest::newRow("results, chooser") << int(FileUitslag) << P << QStringList{"Uitslagenbestand niet gevonden !",
+                                                    "U heeft nog geen uitslagen ingevoerd,", Restore} << false;
+        QTest::newRow("poules, closing") << int(FilePoules) << C << poules + QStringList{closing} << true;
+        QTest::newRow("poules, chooser") << int(FilePoules) << P << poules + QStringList{chooser} << false;
+        QTest::newRow("first in file order") << int(FilePlanning | FileUitslag | FileSpelers) << P << players << false;
+        QTest::newRow("file not asked for") << -int(FileUitslag) << C << QStringList{} << false;
     }
     void check()
     {
         QFETCH(int, missing);
-        QFETCH(int, checked);
         QFETCH(int, form);
         QFETCH(QStringList, lines);
         QFETCH(bool, closes);
-        QVERIFY(testsupport::ShellTournament::remove(missing));
-        const QString map = ToernooiMap, bestand = BestandToernooi;
+        QVERIFY(testsupport::ShellTournament::remove(qAbs(missing)));
+        const QString ini = ToernooiMap + "|" + BestandToernooi;
         mdiHoofd hoofd;
         hoofd.show();
         QPointer<QWidget> caller = new QWidget;
         hoofd.showChild(caller);
         QSignalSpy ended(&hoofd, &mdiHoofd::shutDown);
         platform::ScriptedMessages msgs;
-        QCOMPARE(CheckTournamentFiles(checked, caller, CheckForm(form)), lines.isEmpty());
-        QStringList boxes;
-        for (const auto& b : msgs.boxes)
-            boxes << QStringLiteral("%1|%2|%3").arg(b.title).arg(b.flags).arg(b.prompt);
+        const int all = FileToernooi | FileSpelers | FileUitslag | FilePoules | FilePlanning;
+        QCOMPARE(CheckTournamentFiles(missing < 0 ? all & ~-missing : all, caller, CheckForm(form)), lines.isEmpty());
         const QString box = QString("Let op!|%1|").arg(platform::vbCritical | platform::vbOKOnly) + lines.join("\r\n");
-        QCOMPARE(boxes, lines.isEmpty() ? QStringList() : QStringList{box});
+        QCOMPARE(testsupport::shown(msgs), lines.isEmpty() ? QStringList() : QStringList{box});
         // Closing: the caller and the main window go, and the usual shut-down remembers the tournament.
         QCOMPARE(ended.count(), closes ? 1 : 0);
         QCOMPARE(hoofd.isVisible(), !closes);
         QTRY_VERIFY(closes ? caller.isNull() : caller->isVisible());
-        const auto ini = core::readIni(ProgrammaMap + "Stootplanner.ini");
-        QCOMPARE(ini ? ini->map + ini->bestand : QString(), closes ? map + bestand : QString());
+        const auto stored = core::readIni(ProgrammaMap + "Stootplanner.ini");
+        QCOMPARE(stored ? stored->map + "|" + stored->bestand : QString(), closes ? ini : QString());
     }
+
     void helpShowsText()
     {
         MeldingTekst = "Eerste regel\r\nTweede regel";
@@ -365,24 +329,10 @@ private slots:
         QVERIFY(inked.height() > 60);  // a long caption written vertically
     }
 
-    void search_data()
-    {
-        QTest::addColumn<int>("ronde");
-        QTest::addColumn<QString>("deel");
-        QTest::addColumn<QStringList>("rows");  // "nummer|naam|voorletters|poule|moyenne"; none without players
-        QTest::newRow("part, any case, sorted")
-            << 1 << "JANS" << QStringList{"00001|Jansen|J.| 1|1.50", "00003|Willemjansz|W.| 2|2.25"};
-        QTest::newRow("chosen round only") << 2 << "jans" << QStringList{"00001|Jansen|J.| 1|1.60"};
-        QTest::newRow("empty lists the round")
-            << 2 << "" << QStringList{"00002|Bakker|B.| 1|0.90", "00001|Jansen|J.| 1|1.60"};
-        QTest::newRow("none") << 1 << "xyz" << QStringList{};
-        QTest::newRow("no players file") << 1 << "-" << QStringList{};
-    }
+    // The player search in the chosen round: parts of names in any case, sorted, leaving the current round
+    // alone; without the players file its message, and the window stays.
     void search()
     {
-        QFETCH(int, ronde);
-        QFETCH(QString, deel);
-        QFETCH(QStringList, rows);
         testsupport::TournamentFixture fx;
         auto& b = fx.builder();
         b.setRound(1, 2);
@@ -394,27 +344,33 @@ private slots:
         for (const auto& [nr, naam, r, poule, moy] : spelers)
             b.addPlayer(nr, naam, QString(naam[0]) + ".", r, poule, core::Fixed::fromDouble(moy));
         fx.load();
-        const bool playersFile = deel != "-";
-        QVERIFY(playersFile || QFile::remove(PadSpelers()));
         HuidigeRonde = 1;
         platform::ScriptedMessages msgs;
         frmZoek zoek;
         zoek.show();
         QCOMPARE(zoek.Combo1()->count(), 2);
         QCOMPARE(zoek.Combo1()->currentIndex(), 0);
-        zoek.Combo1()->setCurrentIndex(ronde - 1);
-        zoek.Text1()->setText(deel);
-        zoek.Command1()->click();
-        QStringList found;
-        for (int i = 0; i < zoek.ListView1()->topLevelItemCount(); ++i)
-            found << testsupport::roundsenv::row(zoek.ListView1(), i).section('|', 0, 4);
-        QCOMPARE(found, rows);
-        // Choosing a round to search in leaves the current round alone.
-        QCOMPARE(HuidigeRonde, qint16(1));
-        // Without the players file: its message, and the window stays.
-        QCOMPARE(msgs.boxes.size(), playersFile ? 0 : 1);
-        QVERIFY(playersFile || msgs.boxes[0].prompt.startsWith("Spelersbestand niet gevonden !"));
-        QVERIFY(zoek.isVisible());
+        const std::tuple<int, const char*, QStringList> searches[] = {  // "nummer|naam|voorletters|poule|moyenne"
+            {1, "JANS", {"00001|Jansen|J.| 1|1.50", "00003|Willemjansz|W.| 2|2.25"}},
+            {2, "jans", {"00001|Jansen|J.| 1|1.60"}},
+            {2, "", {"00002|Bakker|B.| 1|0.90", "00001|Jansen|J.| 1|1.60"}},
+            {1, "xyz", {}},
+            {1, "", {}},
+        };
+        for (const auto& [ronde, deel, rows] : searches) {
+            if (rows.isEmpty() && !*deel)  // the last search: the players file gone
+                QVERIFY(QFile::remove(PadSpelers()));
+            zoek.Combo1()->setCurrentIndex(ronde - 1);
+            zoek.Text1()->setText(deel);
+            zoek.Command1()->click();
+            QStringList found;
+            for (int i = 0; i < zoek.ListView1()->topLevelItemCount(); ++i)
+                found << testsupport::roundsenv::row(zoek.ListView1(), i).section('|', 0, 4);
+            QCOMPARE(found, rows);
+            QCOMPARE(HuidigeRonde, qint16(1));
+        }
+        QCOMPARE(msgs.boxes.size(), 1);
+        QVERIFY(msgs.boxes[0].prompt.startsWith("Spelersbestand niet gevonden !") && zoek.isVisible());
     }
 };
 

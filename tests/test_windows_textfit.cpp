@@ -26,20 +26,17 @@ namespace {
 
 int g_checked = 0;
 
-// Notes a text that needs more room than it gets.
-void check(QStringList& cuts, const QWidget* w, const QString& text, int need, int room)
-{
-    ++g_checked;
-    if (need > room)
-        cuts << QStringLiteral("%1 %2 (%3 > %4)").arg(w->objectName(), text).arg(need).arg(room);
-}
-
 // What the window shows cut, as "control text (need > room)"; empty when every text is whole.
 QStringList cutTexts(QWidget* form)
 {
     QStringList cuts;
+    auto check = [&](const QWidget* w, const QString& text, int need, int room) {
+        ++g_checked;
+        if (need > room)
+            cuts << QStringLiteral("%1 %2 (%3 > %4)").arg(w->objectName(), text).arg(need).arg(room);
+    };
     if (form->layout())
-        check(cuts, form, "venster", form->layout()->minimumSize().width(), form->width());
+        check(form, "venster", form->layout()->minimumSize().width(), form->width());
     for (QWidget* w : form->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(form) || w->width() <= 0)
             continue;
@@ -53,8 +50,8 @@ QStringList cutTexts(QWidget* form)
                     continue;
                 const QString kop = m->headerData(c, Qt::Horizontal).toString();
                 if (h) {   // the caption in its section, the section in view: no sideways scroll
-                    check(cuts, v, "kop " + kop, h->sectionSizeHint(c), h->sectionSize(c));
-                    check(cuts, v, "kolom " + kop, h->sectionPosition(c) + h->sectionSize(c), viewW);
+                    check(v, "kop " + kop, h->sectionSizeHint(c), h->sectionSize(c));
+                    check(v, "kolom " + kop, h->sectionPosition(c) + h->sectionSize(c), viewW);
                 }
                 for (int r = 0; r < m->rowCount(); ++r) {
                     const QModelIndex i = m->index(r, c);
@@ -62,13 +59,13 @@ QStringList cutTexts(QWidget* form)
                     if (i.data().toString().trimmed().isEmpty() || cell.left() >= viewW || cell.right() < 0)
                         continue;   // scrolled out of view by design (the planning grid)
                     const int right = h || !qobject_cast<QListView*>(v) ? qMin(cell.right() + 1, viewW) : viewW;
-                    check(cuts, v, "cel " + i.data().toString(), v->sizeHintForIndex(i).width(), right - cell.left());
+                    check(v, "cel " + i.data().toString(), v->sizeHintForIndex(i).width(), right - cell.left());
                 }
             }
         } else if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().isEmpty() && l->pixmap().isNull()) {
             if (l->wordWrap())
-                check(cuts, l, l->text(), l->heightForWidth(l->width()), l->height());
-            check(cuts, l, l->text(), l->minimumSizeHint().width(), l->width());
+                check(l, l->text(), l->heightForWidth(l->width()), l->height());
+            check(l, l->text(), l->minimumSizeHint().width(), l->width());
         } else if (auto* b = qobject_cast<QAbstractButton*>(w); b && !b->text().isEmpty()) {
             auto* t = qobject_cast<QToolButton*>(b);
             if (t && t->toolButtonStyle() == Qt::ToolButtonIconOnly)
@@ -76,12 +73,12 @@ QStringList cutTexts(QWidget* form)
             // A push button's text has the room inside its frame; the others size themselves to it.
             const int text = b->fontMetrics().horizontalAdvance(QString(b->text()).remove('&'))
                              + (b->icon().isNull() ? 0 : b->iconSize().width() + 4);
-            check(cuts, b, b->text(), qobject_cast<QPushButton*>(b) ? text + 8 : b->sizeHint().width(), b->width());
+            check(b, b->text(), qobject_cast<QPushButton*>(b) ? text + 8 : b->sizeHint().width(), b->width());
         } else if (auto* g = qobject_cast<QGroupBox*>(w); g && g->layout()) {   // its title and its controls
-            check(cuts, g, g->title(), g->minimumSizeHint().width(), g->width());
+            check(g, g->title(), g->minimumSizeHint().width(), g->width());
         } else if (auto* tb = qobject_cast<QToolBar*>(w)) {
             const QWidget* more = tb->findChild<QWidget*>(QStringLiteral("qt_toolbar_ext_button"));
-            check(cuts, tb, "werkbalk", more && more->isVisible(), 0);
+            check(tb, "werkbalk", more && more->isVisible(), 0);
         }
     }
     return cuts;
