@@ -1,6 +1,5 @@
-// The printer's position, tab-column and page semantics on the recording back-end (10 twips a point per
-// character, 11 bold; lines 23 twips a point) and on PDF, the shared page header of the list print-outs,
-// and the print error handling.
+// The printer on the recording back-end (10 twips a point per character, 11 bold; lines 23 twips a point)
+// and on PDF, the shared page header of the list print-outs, and the print error handling.
 #include "help/PrintHelp.h"
 #include "overviews/PrintMatrix.h"
 #include "overviews/PrintOvSpeler.h"
@@ -73,38 +72,35 @@ const struct HeaderCase {
 
 }  // namespace
 
-class TestShellPrint : public QObject {
-    Q_OBJECT
-    std::optional<QTemporaryDir> m_prog;
-    std::optional<ScopedRecordingPrinter> m_p;
-    std::optional<ScriptedMessages> m_msgs;
-
-private slots:
-    void init()
+// A program folder of its own, the recording printer and recorded boxes; the club and tournament named.
+struct PrintEnv {
+    PrintEnv()
     {
-        ResetContext();
-        m_prog.emplace();
-        m_p.emplace();
-        m_msgs.emplace();
-        ProgrammaMap = m_prog->path() + "/";
+        ProgrammaMap = prog.path() + "/";
         ClubTitel = "Biljartclub De Keu";
         Toernooi.naam = "Winterkampioenschap";
         Toernooi.subtitel = "Libre klein";
     }
-    void cleanup()
-    {
-        m_msgs.reset();
-        m_p.reset();
-        m_prog.reset();
-        ResetContext();
-    }
+    ~PrintEnv() { ResetContext(); }
+    QTemporaryDir prog;
+    ScopedRecordingPrinter printer;
+    ScriptedMessages msgs;
+};
+
+class TestShellPrint : public QObject {
+    Q_OBJECT
+    std::optional<PrintEnv> m_env;
+
+private slots:
+    void init() { m_env.emplace(); }
+    void cleanup() { m_env.reset(); }
 
     void printPositions_data() { testsupport::addCases(printCases); }
     void printPositions()
     {
         QFETCH(int, i);
         const PrintCase& c = printCases[i];
-        RecordingPrinter& p = m_p->rec;
+        RecordingPrinter& p = m_env->printer.rec;
         p.setFontSize(qAbs(c.size));
         p.setFontBold(c.size < 0);
         p.setCurrentX(c.from.x());
@@ -186,7 +182,7 @@ private slots:
         QImage logo(c.logo, QImage::Format_RGB32);
         logo.fill(Qt::red);
         QVERIFY(c.logo.isEmpty() || logo.save(ProgrammaMap + "Stootplanner_logo.bmp", "BMP"));
-        RecordingPrinter& r = m_p->rec;
+        RecordingPrinter& r = m_env->printer.rec;
         r.setFontName("Times New Roman");
         r.setFontSize(14);
         r.setFontBold(true);
@@ -267,7 +263,7 @@ private slots:
         fx.builder().addPlayer(1, "Aap", "A.", 1, 1, core::Fixed::fromInt(1));
         fx.load();
         MeldingTekst = "Stand in ronde  1";
-        RecordingPrinter& r = m_p->rec;
+        RecordingPrinter& r = m_env->printer.rec;
         const std::vector<core::MatrixEntry> entries{{"Aap, A", 1}, {"Beer, B", 2}};
         const core::OverviewRow game{core::OverviewRow::Game, " 1", QStringList(15, " 1")};
         const std::function<bool()> prints[] = {
@@ -296,7 +292,7 @@ private slots:
         QCOMPARE(r.ops.size(), number == -1 ? 0 : number > 0 ? 3 + 1 : 10 + 1);
         QCOMPARE(QPoint(r.documentsEnded, r.documentsKilled), QPoint(number == 0, number > 0));
         QVERIFY(!r.DocumentOpen());
-        QCOMPARE(testsupport::shown(*m_msgs), box.isEmpty() ? QStringList() : QStringList{box});
+        QCOMPARE(testsupport::shown(m_env->msgs), box.isEmpty() ? QStringList() : QStringList{box});
         // The error report is left in MeldingTekst, which is otherwise the print-out's own.
         if (print == 5 || box.startsWith("Error"))
             QCOMPARE(MeldingTekst, box.startsWith("Error") ? box.section('|', 2) : QString("Stand in ronde  1"));

@@ -24,14 +24,13 @@ using namespace testsupport::roundsenv;
 
 namespace {
 
-int g_checked = 0;
-
-// What the window shows cut, as "control text (need > room)"; empty when every text is whole.
-QStringList cutTexts(QWidget* form)
+// What the window shows cut, as "control text (need > room)"; empty when every text is whole. Counts the
+// texts measured.
+QStringList cutTexts(QWidget* form, int& checked)
 {
     QStringList cuts;
     auto check = [&](const QWidget* w, const QString& text, int need, int room) {
-        ++g_checked;
+        ++checked;
         if (need > room)
             cuts << QStringLiteral("%1 %2 (%3 > %4)").arg(w->objectName(), text).arg(need).arg(room);
     };
@@ -110,9 +109,7 @@ Opener item(const char* name, std::function<void(QWidget*)> then = [](QWidget*) 
     return [=](mdiHoofd& h) {
         h.toggleMenuWindow(QLatin1String(name));
         QWidget* w = h.menuWindow(QLatin1String(name));
-        if (w)
-            then(w);
-        return w;
+        return w ? (then(w), w) : w;
     };
 }
 
@@ -211,10 +208,9 @@ private slots:
         QVERIFY(form);
         env.hoofd->show();
         form->show();
-        g_checked = 0;
-        const QStringList cuts = cutTexts(form);
-        QVERIFY2(cuts.size() == windows[window].cuts, qPrintable(cuts.join('\n')));
-        QVERIFY(g_checked > 0);
+        int checked = 0;
+        const QStringList cuts = cutTexts(form, checked);
+        QVERIFY2(cuts.size() == windows[window].cuts && checked > 0, qPrintable(cuts.join('\n')));
     }
 };
 
