@@ -62,8 +62,7 @@ template <class Entry> Entry entry(const QString& item, const QString& caption, 
 
 
 
-// A real box with its flags, the button clicked, the answer, and what it showed ("icon as
-// QMessageBox::Icon: buttons").
+// A real box: its flags, the button clicked, the answer, what it showed ("QMessageBox::Icon: buttons").
 const struct BoxCase {
     const char* name;
     int flags;
@@ -350,8 +349,7 @@ private slots:
         cLogo logo;
         logo.setDrawingObject(&box);
         logo.setCaption("Stootplanner");
-        // Style 1: a gradient, dark at the top.
-        logo.Draw(1);
+        logo.Draw(1);  // a gradient, dark at the top
         QVERIFY(box.canvas().pixelColor(55, 1).lightness() < box.canvas().pixelColor(55, 298).lightness());
         // Style 0: text only, in the left strip, written upwards from 16 pixels above the bottom.
         box.Cls();
@@ -409,9 +407,8 @@ private slots:
     }
 
     // The start dialog offers the last tournament from the ini file (if any); opening it sets the context,
-    // failing leaves nothing half-set; the shut-down remembers a loaded tournament and leaves the ini file
-    // alone otherwise. The program folder gets the club name file, the club name is the main window's
-    // title and a logo there its picture.
+    // failing leaves nothing half-set; the shut-down remembers a loaded tournament, else leaves the ini file
+    // alone. The club name (file) is the main window's title, a logo its picture.
     void open_data()
     {
         QTest::addColumn<QString>("damage");
