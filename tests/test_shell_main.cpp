@@ -614,9 +614,10 @@ private slots:
         const QString folder = programFolder();
         QCOMPARE(folder, dir.path() + "/" + expected);
         QVERIFY(QFileInfo(folder).isDir());
-        // A shipped file that cannot be read is not installed.
-        QVERIFY(!installShippedFile(dir.path() + "/bestaat-niet", "x.hlp"));
-        QVERIFY(!QFile::exists(folder + "x.hlp"));
+        // A shipped file the user already has stays as it is; one that cannot be read is not installed.
+        QVERIFY(testsupport::writeAll(dir.path() + "/bron", "RIFF") && testsupport::writeAll(folder + "a.wav", "eigen"));
+        QVERIFY(installShippedFile(dir.path() + "/bron", "a.wav") && !installShippedFile(dir.path() + "/x", "x.hlp"));
+        QVERIFY(testsupport::readAll(folder + "a.wav") == "eigen" && !QFile::exists(folder + "x.hlp"));
     }
 };
 
