@@ -4,20 +4,15 @@
 #include "app/cLogo.h"
 #include "app/frmHelp.h"
 #include "app/frmStart.h"
-#include "app/mdiHoofd.h"
 #include "composition.h"
 #include "core/filechanges.h"
-#include "core/recordfile.h"
-#include "core/tournamentfiles.h"
 #include "platform/inputfields.h"
-#include "platform/picturebox.h"
 #include "platform/programfolder.h"
 #include "poules/frmZoek.h"
 #include "support/rounds_fixture.h"
 #include "support/shell_fixture.h"
 #include <QtTest>
 #include <QtWidgets>
-#include <optional>
 #include <sys/wait.h>
 #include <unistd.h>
 

@@ -5,13 +5,10 @@
 #include "overviews/PrintOvSpeler.h"
 #include "planning/PrintPlanning.h"
 #include "platform/printer.h"
-#include "platform/printerror.h"
 #include "print/pageheader.h"
 #include "print/printjob.h"
 #include "support/shell_fixture.h"
-#include <QDate>
 #include <QtTest>
-#include <optional>
 
 using namespace modStootplanner;
 using namespace platform;
