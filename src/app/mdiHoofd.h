@@ -96,29 +96,30 @@ private:
 class mdiHoofd : public QMainWindow {
     Q_OBJECT
 public:
+    // Every field has a default, so an initialiser names only the fields it sets.
     struct MenuWindow {
-        QString item;                   // objectName of the menu item
-        QString caption;                // its text
-        QString menu;                   // top menu; empty = from group / item name
+        QString item = {};              // objectName of the menu item
+        QString caption = {};           // its text
+        QString menu = {};              // top menu; empty = from group / item name
         int group = 0;                  // 1..7, or 0 for no group
-        QString key;                    // main toolbar key, or empty
-        QString keyTip;                 // tool tip of the key
-        QIcon keyIcon;
+        QString key = {};               // main toolbar key, or empty
+        QString keyTip = {};            // tool tip of the key
+        QIcon keyIcon = {};
         int checks = 0;                 // TournamentFile flags (closing form)
-        std::function<QWidget*()> open;
+        std::function<QWidget*()> open = {};
         bool needsTournament = true;    // disabled while no tournament is loaded
         bool onlyWithoutTournament = false;  // disabled once one is loaded (new, open, restore)
     };
     struct MenuAction {
-        QString item;
-        QString caption;
-        QString menu;
+        QString item = {};
+        QString caption = {};
+        QString menu = {};
         int group = 0;
-        QString key;
-        QString keyTip;
-        QIcon keyIcon;
+        QString key = {};
+        QString keyTip = {};
+        QIcon keyIcon = {};
         int checks = 0;
-        std::function<void()> run;
+        std::function<void()> run = {};
         bool needsTournament = true;
         bool onlyWithoutTournament = false;
     };
