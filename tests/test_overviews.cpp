@@ -8,6 +8,8 @@
 #include "overviews/PrintOvSpeler.h"
 #include "overviews/frmMatrix.h"
 #include "overviews/frmOvSpeler.h"
+#include "platform/formgeometry.h"
+#include "standings/frmStandTussen.h"
 #include "support/standings_fixture.h"
 #include "support/tournamentfixture.h"
 #include <QtTest>
@@ -16,6 +18,7 @@
 using namespace core;
 using namespace modStootplanner;
 using platform::PrintOp;
+using platform::Px;
 using standtest::shown;
 
 namespace {
@@ -244,20 +247,29 @@ private slots:
             return QString("%1 %2%3 %4 %5/%6").arg(arrows(m), m.Label8()->text(), m.Text1()->text())
                 .arg(m.AantalInMatrix).arg(bar(m.VScroll1()), bar(m.HScroll1()));
         };
+        // The window (its outer size, a frame of 8 x 30 pixels) and the viewport, from twips.
+        const auto sizes = [&] { return QList<QSize>({m.size() + QSize(8, 30), m.Picture3()->size()}); };
+        const auto twips = [](int w, int h, int vw, int vh) {
+            return QList<QSize>({QSize(Px(w), Px(h)), QSize(Px(vw), Px(vh))});
+        };
         QCOMPARE(state(), QString("01 1Poule  1 37 17/1"));
+        QCOMPARE(sizes(), twips(14400, 9255, 10840, 6040));
         m.VScroll1()->setValue(1);
         m.HScroll1()->setValue(1);
         QCOMPARE(QList<QPoint>({m.Picture5()->pos(), QPoint(m.Frame2()->x(), m.Frame1()->y())}),
                  QList<QPoint>({QPoint(-20, -20), QPoint(-20, -20)}));
         m.Command1_Click(1);
         QCOMPARE(state(), QString("11 2Poule  2 21 1/-"));
+        QCOMPARE(sizes(), twips(9900, 9255, 6340, 6040));
         m.Command1_Click(1);   // a poule that needs no bars shows its first row
         QCOMPARE(state(), QString("11 3Poule  3 20 -/-"));
         QCOMPARE(m.Picture5()->pos(), QPoint(0, 0));
+        QCOMPARE(sizes(), twips(9100, 9000, 6040, 6040));
 
         m.Command1_Click(1);   // one player: one black square, no cells; the previous poule's controls gone
         QVERIFY(m.Label1(1) && !m.Label1(2) && !m.Label2(2) && !m.Label3(1).Visible);
         QVERIFY(!m.findChild<QLabel*>("Label2_3"));
+        QCOMPARE(sizes(), twips(5200, 5100, 340, 340));
         m.Command1_Click(1);   // empty
         QCOMPARE(state(), QString("10 5Poule  5 0 -/-"));
         QVERIFY(!m.Label1(1));
@@ -340,7 +352,10 @@ private slots:
         b.addGame(1, 1, 93, 9, 10, 1, 92, 5, 10, 1).speler1.punten = 100;
         fx->load();
         frmMatrix m;
-        QCOMPARE(arrows(m), QString("00"));   // a single poule
+        for (int i : {0, 1}) {   // a single poule: both arrows off, and stepping goes nowhere
+            m.Command1_Click(i);
+            QCOMPARE(arrows(m) + m.Text1()->text(), QString("00Poule  1"));
+        }
         QCOMPARE(m.Label2(1)->text() + "|" + m.Label6(1)->text() + "|" + m.Label6(3)->text(), QString("Aap, A|9|100"));
         // Row i, column j is cell (i - 1) x 30 + j.
         const auto cell = [&](int i) { return QString("%1 %2").arg(m.Label3(i).BackColor.name(), m.Label3(i).Caption); };
@@ -472,6 +487,40 @@ private slots:
             .alleRonden = true, .uitslagen = &geen, .fullName = {}, .standings = {}})));
         QCOMPARE(below(c.pr.rec, c.pr.rec.findText("Rnd"), 2, 230),
                  QString("2:Totaal@18|2: 0@33|2: 0@42|2: 0@51|2:n.v.t.@59|2: 0@71"));
+
+        // The print key checks the results file first: its message, and no print.
+        QFile::remove(PadUitslag());
+        c.msgs.clear();
+        c.dialog.shown = 0;
+        w.Toolbar1_ButtonClick("But03");
+        QCOMPARE(QList<qsizetype>({shown(c.msgs).size(), c.dialog.shown}), QList<qsizetype>({1, 0}));
+        QVERIFY(shown(c.msgs)[0].startsWith("Let op!|X|Uitslagenbestand niet gevonden !"));
+    }
+
+    void overviewPoules()
+    {
+        addPoules({2, 1, 3});
+        fx->load();
+        frmOvSpeler w;
+        w.Combo1()->setCurrentIndex(2);
+        w.Combo1_Click();
+        QString tussen;   // "Stand in gekozen poule": the standings of the window's poule
+        QTimer::singleShot(0, &w, [&] {
+            auto* t = w.findChild<frmStandTussen*>();
+            tussen = t->windowTitle();
+            t->reject();
+        });
+        w.Toolbar1_ButtonClick("But05");
+        QCOMPARE(tussen + "|" + standtest::column(w.ListView1(), 1).join(','),
+                 QString("Stand in poule  3|Speler01,Speler02,Speler03"));
+        // Without the poules file the poule chooser asks to close the tournament, and changes nothing.
+        QFile::remove(PadPoules());
+        platform::ScriptedMessages msgs;
+        w.Combo1()->setCurrentIndex(0);
+        w.Combo1_Click();
+        QCOMPARE(QList<qsizetype>({shown(msgs).size(), w.HuidigePoule}), QList<qsizetype>({1, 3}));
+        QVERIFY(shown(msgs)[0].startsWith("Let op!|X|Poulebestand niet gevonden !"));
+        QVERIFY(shown(msgs)[0].endsWith("\r\nSluit het geladen toernooi af !"));
     }
 
     void overviewPrint_data()

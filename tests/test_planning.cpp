@@ -302,6 +302,10 @@ private slots:
         QCOMPARE(poules(), QStringLiteral("011 112 011 Cees,C (20)"));
 
         PlanningModel* m = g.cells();
+        QMimeData other;   // only plain text is taken from a drop
+        other.setData(QStringLiteral("application/octet-stream"), "xx");
+        QVERIFY(!m->dropMimeData(&other, Qt::CopyAction, -1, -1, m->index(0, 0)));
+        QCOMPARE(g.Label5(1), QString(20, QLatin1Char(' ')));
         // A drop on the view near a cell's top edge still lands on that cell, cut to 20.
         g.show();
         QTableView* v = g.Label5View();
@@ -456,6 +460,16 @@ private slots:
     void menuOpensChosenGrid()
     {
         loadTournament(*fx, 2);
+        {   // An empty list: "Naar planning" only beeps, once the files are there.
+            QVERIFY(standtest::writeFile(PadPlanning(), {}));
+            frmKiesPlanning leeg;
+            leeg.Command1()->click();
+            QFile::remove(PadPlanning());
+            leeg.Command1()->click();
+            QCOMPARE(QList<qsizetype>({msgs->beeps, msgs->boxes.size()}), QList<qsizetype>({1, 1}));
+            QVERIFY(shown(*msgs)[0].startsWith(QStringLiteral("Let op!|X|Planningbestand niet gevonden !")));
+            msgs->clear();
+        }
         mdiHoofd hoofd;
         registerPlanningMenus(hoofd);
         const QString item = QStringLiteral("mnuPlanningBestaand");
