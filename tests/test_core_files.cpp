@@ -25,7 +25,14 @@ class TestCoreFiles : public QObject {
     TournamentFileSet m_demo;
 
 private slots:
-    void initTestCase() { m_demo = writeDemoTournament(m_dir.filePath(QStringLiteral("demo"))); }
+    void initTestCase()
+    {
+        QString why;
+        m_demo = writeDemoTournament(m_dir.filePath(QStringLiteral("demo")), &why);
+        QVERIFY(why.isEmpty());
+        writeDemoTournament(m_demo.map + m_demo.toernooi + QStringLiteral("/demo"), &why);   // under a file
+        QVERIFY(!why.isEmpty());
+    }
     void spelerLayout();
     void uitslagLayout();
     void toernooiLayout();

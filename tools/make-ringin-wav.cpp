@@ -1,8 +1,9 @@
 // Writes the alarm sound "ringin.wav": the ring of a bell alarm clock, a
 // hammer striking a small bell about 14 times a second, in two bursts.
 // Usage: make-ringin-wav <output.wav>
+#include "core/recordfile.h"
+
 #include <QByteArray>
-#include <QFile>
 #include <QtEndian>
 #include <cmath>
 #include <cstdio>
@@ -87,9 +88,9 @@ int main(int argc, char** argv)
     wav.append("data");
     put32(wav, quint32(data.size()));
     wav.append(data);
-    QFile f(QString::fromLocal8Bit(argv[1]));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(wav) != wav.size()) {
-        std::fprintf(stderr, "cannot write %s\n", argv[1]);
+    // All or nothing: a failed write leaves the old file as it was.
+    if (QString why; !core::replaceFile(QString::fromLocal8Bit(argv[1]), wav, &why)) {
+        std::fprintf(stderr, "make-ringin-wav: cannot write %s: %s\n", argv[1], qPrintable(why));
         return 1;
     }
     return 0;

@@ -12,7 +12,12 @@ int main(int argc, char** argv)
         err << "usage: make-demo-tournament FOLDER\n";
         return 2;
     }
-    const core::TournamentFileSet f = core::writeDemoTournament(args[1]);
+    QString why;
+    const core::TournamentFileSet f = core::writeDemoTournament(args[1], &why);
+    if (!why.isEmpty()) {
+        err << "make-demo-tournament: cannot write " << args[1] << ": " << why << "\n";
+        return 1;
+    }
     QTextStream(stdout) << f.map << f.toernooi << "\n";
     return 0;
 }

@@ -103,14 +103,9 @@ TournamentFileSet TournamentBuilder::files() const
     return tournamentFileSet(m_folder, toernooi.naam, m_nummer);
 }
 
-TournamentFileSet TournamentBuilder::write(bool withResults) const
+TournamentFileSet TournamentBuilder::write(bool withResults, QString* why) const
 {
-    QDir().mkpath(m_folder);
     const TournamentFileSet f = files();
-    writeToernooi(f.map + f.toernooi, toernooi);
-    RecordFile<SpelerRec>::writeAll(f.map + f.spelers, spelers);
-    if (withResults)
-        RecordFile<UitslagRec>::writeAll(f.map + f.uitslag, uitslagen);
     std::vector<PouleRec> ps = poules;
     if (ps.empty()) {
         PouleRec p;
@@ -118,7 +113,16 @@ TournamentFileSet TournamentBuilder::write(bool withResults) const
         p.aantalPoules = 1;
         ps.push_back(p);
     }
-    RecordFile<PouleRec>::writeAll(f.map + f.poules, ps);
+    QString reden;
+    if (!QDir().mkpath(m_folder))
+        reden = QStringLiteral("Map niet aangemaakt.");
+    const bool ok = reden.isEmpty()
+                    && writeToernooi(f.map + f.toernooi, toernooi, &reden)
+                    && RecordFile<SpelerRec>::writeAll(f.map + f.spelers, spelers, &reden)
+                    && (!withResults || RecordFile<UitslagRec>::writeAll(f.map + f.uitslag, uitslagen, &reden))
+                    && RecordFile<PouleRec>::writeAll(f.map + f.poules, ps, &reden);
+    if (!ok && why)
+        *why = reden;
     return f;
 }
 
@@ -207,9 +211,9 @@ TournamentBuilder demoTournament(const QString& folder)
     return b;
 }
 
-TournamentFileSet writeDemoTournament(const QString& folder)
+TournamentFileSet writeDemoTournament(const QString& folder, QString* why)
 {
-    return demoTournament(folder).write();
+    return demoTournament(folder).write(true, why);
 }
 
 } // namespace core

@@ -34,8 +34,9 @@ public:
     PouleRec& setRound(qint16 ronde, qint16 aantalPoules);
 
     TournamentFileSet files() const;
-    // Writes settings, players, results (unless told not to) and poules files.
-    TournamentFileSet write(bool withResults = true) const;
+    // Writes settings, players, results (unless told not to) and poules files;
+    // stops at the first that fails, with the reason in `why`.
+    TournamentFileSet write(bool withResults = true, QString* why = nullptr) const;
 
 private:
     const SpelerRec* player(qint32 nummer, qint16 ronde) const;
@@ -45,6 +46,6 @@ private:
 
 // The demo tournament: "Demo toernooi", number 001, one round of four poules.
 TournamentBuilder demoTournament(const QString& folder);
-TournamentFileSet writeDemoTournament(const QString& folder);
+TournamentFileSet writeDemoTournament(const QString& folder, QString* why = nullptr);
 
 } // namespace core
