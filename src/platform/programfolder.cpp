@@ -1,13 +1,12 @@
 #include "programfolder.h"
-#include "core/recordfile.h"
-#include <QMap>
-#include <utility>
-
 #include "core/helpfile.h"
+#include "core/recordfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMap>
+#include <utility>
 
 namespace platform {
 

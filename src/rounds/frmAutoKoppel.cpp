@@ -424,9 +424,7 @@ void frmAutoKoppel::Command3_Click()
     const auto rows = ShownRows();
     QString why;
     if (!core::commitAutoCarryOver({PadSpelers(), PadPoules(), PadHerstel()}, rows, Toernooi.laatsteRonde, m_P, &why)) {
-        platform::MsgBox(QStringLiteral("De spelers konden niet worden opgeslagen !\r\n") + why
-                             + QStringLiteral("\r\nEr is niemand doorgekoppeld."),
-                         platform::vbCritical, MeldingTitel);
+        rounds::ReportNothingCarried(why);
         return;
     }
     if (!rows.empty())

@@ -428,9 +428,7 @@ void frmDoorkoppelen::CarryOverChecked()
         core::carryOverRecords(spelers, uitslagen, nummers, m_vorigeRonde, m_nieuweRonde, m_rechts, Toernooi);
     QString why;
     if (!core::storeManualCarryOver({PadSpelers(), PadPoules(), PadHerstel()}, recs, Toernooi.laatsteRonde, &why)) {
-        platform::MsgBox(QStringLiteral("De spelers konden niet worden opgeslagen !\r\n") + why
-                             + QStringLiteral("\r\nEr is niemand doorgekoppeld."),
-                         platform::vbCritical, MeldingTitel);
+        rounds::ReportNothingCarried(why);
         return;
     }
     if (!recs.empty())

@@ -1,6 +1,7 @@
 #include "roundsui.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
+#include "platform/msgbox.h"
 #include "core/carryover.h"
 #include <QHeaderView>
 #include <QTreeWidget>
@@ -24,6 +25,13 @@ void ShowHelpLines(const QStringList& lines)
     modStootplanner::MeldingTekst = lines.join(QStringLiteral("\r\n"));
     modStootplanner::HelpGroot = false;
     modStootplanner::ShowHelp();
+}
+
+void ReportNothingCarried(const QString& why)
+{
+    platform::MsgBox(QStringLiteral("De spelers konden niet worden opgeslagen !\r\n") + why
+                         + QStringLiteral("\r\nEr is niemand doorgekoppeld."),
+                     platform::vbCritical, modStootplanner::MeldingTitel);
 }
 
 void SetupList(QTreeWidget* list, const QStringList& captions, const QList<int>& widthsTwips, bool checkBoxes)
