@@ -7,6 +7,9 @@
 #include "platform/printer.h"
 #include "print/pageheader.h"
 #include "print/printjob.h"
+#include "rounds/frmAutoKoppel.h"
+#include "standings/PrintStand.h"
+#include "support/printcheck.h"
 #include "support/shell_fixture.h"
 #include <QtTest>
 
@@ -223,6 +226,90 @@ private slots:
         // The orientation untouched; bold off, 10 pt, at the start of the 10 pt line below the last rule.
         QCOMPARE(QList<double>({double(r.Orientation()), double(r.FontBold()), r.FontSize(), r.CurrentX(),
                                 r.CurrentY()}), QList<double>({1, 0, 10, 0, lines[3].y + r.TextHeight()}));
+    }
+
+    // Every list print-out with long names (capitals, mixed case, accented, all 20 characters, initials of 7 and a
+    // club name of 40), measured with the fonts themselves, on A4 and on Letter (margins of 5 mm): nothing printed
+    // over another text, off the paper or off its row's line.
+    void longNames_data()
+    {
+        QTest::addColumn<int>("print");
+        QTest::addColumn<QSizeF>("paper");
+        const char* prints[] = {"standings", "winners", "carry-over", "cross table", "still to play", "overview",
+                                "planning", "planning portrait"};
+        for (int p = 0; p < 8; ++p)
+            for (const auto& [name, paper] : {std::pair{"A4", QSizeF(11338, 16271)}, {"Letter", QSizeF(11674, 15274)}})
+                QTest::addRow("%s, %s", prints[p], name) << p << paper;
+    }
+    void longNames()
+    {
+        QFETCH(int, print);
+        QFETCH(QSizeF, paper);
+        const QStringList namen = {"VAN DER WIEL-MULDERS", "HEEMSKERK-WOLFSWINKE", "Schimmelpenninck vdW",
+                                   "ÉÉNHOORN-ÖZTÜRK ÂÇÈÑ", "WWWWWWWWWWWWWWWWWWWW", "Jansen"};
+        const QString vl = "W.M.J.H";
+        testsupport::TournamentFixture fx;
+        QList<core::StandLine> stand;
+        QList<modStand::WinnerLine> winnaars;
+        std::vector<core::AutoRij> rijen;
+        std::vector<core::MatrixEntry> entries;
+        std::vector<core::OverviewRow> games;
+        QStringList cellen;
+        for (int k = 0; k < namen.size(); ++k) {
+            const QString& n = namen[k];
+            fx.builder().addPlayer(k + 1, n, vl, 1, 1, core::Fixed::fromInt(1));
+            stand << core::StandLine{QString::number(k + 1), {n, vl, "12", "24", "1500", "950", "1.579", "111",
+                                                              "12.345", "100.00", "198.76", "12", "10", "11"}};
+            winnaars << modStand::WinnerLine{core::PadNumber5(k + 1), n, vl, " 12", " 4", "124", "12.345", "101.500",
+                                             "199.000"};
+            rijen.push_back({core::PadNumber5(k + 1), n, vl, "147", "12.345", "12"});
+            entries.push_back({n + ", W", k + 1});
+            games.push_back({core::OverviewRow::Game, "12", {"12", "12-10-2026", "12", "1234", "123", "12.345", "123",
+                                                             "100.000", "199.000", n + ", " + vl, "12", "1234", "123",
+                                                             "12.345", "123"}});
+        }
+        fx.load();
+        ProgrammaMap = m_env->prog.path() + "/";
+        ClubTitel = "BILJARTVERENIGING DE WITTE BAL HEEMSKERK";
+        Toernooi.naam = "WINTERKAMPIOENSCHAP LIBRE HEEMSKERK 2026";
+        Toernooi.subtitel = "VOORJAARSCOMPETITIE MET HOOFDLETTERS !!";
+        Toernooi.aantalDecimalen = 3;
+        Toernooi.puntenInMatrix = core::Ja;
+        const auto planning = [&](int partijen) {
+            planning::PlanningPrint pl{3, partijen, {}, {}, "1", "12-10-2026"};
+            for (int i = 0; i < 6 * partijen; ++i)
+                pl.captions << namen[i % namen.size()];
+            for (int s = 0; s < partijen; ++s)
+                pl.tijden << QTime(8, 0).addSecs(1800 * s).toString("hh:mm");
+            planning::PrintPlanning(pl);
+            return true;
+        };
+        const std::function<bool()> prints[] = {
+            [&] { return modStand::PrintStandLines(stand, 12); },
+            [&] { return modStand::PrintWinnersLines(winnaars); },
+            [&] { frmAutoKoppel::PrintCarryOverRows(rijen);
+                  return true; },
+            [&] {
+                return overviews::PrintMatrix({12, entries, {41, 147, 9, 100, 41, 147},
+                                               std::vector<core::MatrixCell>(36, {1, true, 120})});
+            },
+            [&] { return overviews::PrintStillToPlay(1, entries); },
+            [&] { return overviews::PrintPlayerOverview(vl + " " + namen[0], games); },
+            [&] { return planning(4); },
+            [&] { return planning(16); },
+        };
+        RecordingPrinter& r = m_env->printer.rec;
+        r.fontMetrics = true;
+        r.portraitPage = paper;
+        ScriptedPrintDialog dialog;
+        QVERIFY(prints[print]() && r.documentsEnded == 1);
+        const QString faults = testsupport::printFaults(r);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults + r.textDump()));
+        // Names are shortened only where they do not fit; the club name is made smaller instead.
+        const QString jansen = QStringList{"Jansen", "Jansen", "Jansen", "Jansen, W", "Jansen, W", "Jansen, " + vl}
+                                   .value(print, "Jansen");
+        const PrintOp* kop = r.findText(print == 3 ? Toernooi.naam : ClubTitel);   // between the rules
+        QVERIFY(r.findText(jansen) && kop && kop->x2 <= (kop->orientation == OrientationPortrait ? 11000 : 15000));
     }
 
     // Every print-out meets the printer's errors alike, its own label in the error report: failing after

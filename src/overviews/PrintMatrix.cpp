@@ -3,6 +3,7 @@
 #include "PrintMatrix.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include "app/cLogo.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
@@ -97,6 +98,24 @@ bool PrintMatrix(const MatrixPrint& matrix)
         P.setOrientation(platform::OrientationLandscape);
         P.setFontName(QStringLiteral("Arial Narrow"));
         const bool punten = core::isJa(Toernooi.puntenInMatrix);
+        // The targets end as far right as the longest name needs, while they still end a blank before the
+        // cells; a name wider still is shortened.
+        const auto target = [&](int k) { return k < int(matrix.targets.size()) ? matrix.targets[size_t(k)] : 0; };
+        QStringList namen, targets;
+        int cijfers = 1;
+        for (int k = 0; k < n; ++k) {
+            namen << matrix.entries[size_t(k)].text;
+            targets << QString::number(target(k));
+            cijfers = std::max(cijfers, core::DigitCount(qint64(target(k))));
+        }
+        P.setFontSize(10);
+        const int cellen = int(3400 / P.AverageCharWidth()) + 1;   // the last column starting left of the cells
+        const int car = print::ColumnAfterNames(P, namen, 5, 36 - cijfers, targets, cellen) + cijfers;
+        // Its title moves along, in bold, whose columns are wider: never into the cells.
+        P.setFontBold(true);
+        const int voorCellen = int((3400 - P.TextWidth(QStringLiteral(" Car"))) / P.AverageCharWidth()) + 1;
+        const int carKop = std::max(32, std::min(car - 4, voorCellen));
+        P.setFontBold(false);
         // The column names as the window writes them, printed as pictures.
         std::vector<QImage> koppen;
         for (const core::MatrixEntry& e : matrix.entries) {
@@ -147,15 +166,14 @@ bool PrintMatrix(const MatrixPrint& matrix)
                 P.Print({Tab(5), QStringLiteral("Matrix in poule ") + core::signedNum(matrix.poule)});
                 P.setCurrentX(600);
                 P.setCurrentY(1850);
-                P.Print({Tab(5), QStringLiteral("Naam"), Tab(32), QStringLiteral("Car")});
+                P.Print({Tab(5), QStringLiteral("Naam"), Tab(carKop), QStringLiteral("Car")});
 
                 P.setFontBold(false);
                 for (int k = rows.first, t = 1; k <= rows.last; ++k, ++t) {
-                    const qint16 car = k <= int(matrix.targets.size()) ? matrix.targets[size_t(k - 1)] : 0;
                     P.setCurrentX(600);
                     P.setCurrentY(t * 275 + 1855);
-                    P.Print({Tab(5), matrix.entries[size_t(k - 1)].text, Tab(36 - core::DigitCount(qint64(car))),
-                             QString::number(car)});
+                    print::PrintFitted(P, {Tab(5), namen[k - 1], Tab(car - core::DigitCount(qint64(target(k - 1)))),
+                                           targets[k - 1]});
                 }
 
                 for (int k = cols.first, u = 1; k <= cols.last; ++k, ++u)
@@ -237,7 +255,8 @@ bool PrintStillToPlay(qint16 poule, const std::vector<core::MatrixEntry>& entrie
         auto headLine = [&](const QString& naam) {
             rij.place(P, PrintRegel);
             P.setFontBold(true);
-            P.Print({Tab(5), naam + QStringLiteral(" moet nog tegen:")});
+            print::PrintFitted(P, {Tab(5), naam + QStringLiteral(" moet nog tegen:")}, platform::EndLine,
+                               P.ScaleWidth());
             ++PrintRegel;
             P.setFontBold(false);
         };
@@ -254,11 +273,14 @@ bool PrintStillToPlay(qint16 poule, const std::vector<core::MatrixEntry>& entrie
                 const QString naamB = entries[size_t(b)].text;
                 if (slot == 1)
                     rij.place(P, PrintRegel++);
+                // Each name ends a blank before the next slot, the fourth on the paper.
+                const int kolom = slot * 30 - 24;
                 if (slot < 4) {
-                    P.Print({Tab(slot * 30 - 24), naamB}, platform::NoLineEnd);
+                    print::PrintFitted(P, {Tab(kolom), naamB}, platform::NoLineEnd,
+                                       P.TabX(kolom + 30) - P.TextWidth(QStringLiteral(" ")));
                     ++slot;
                 } else {
-                    P.Print({Tab(96), naamB});
+                    print::PrintFitted(P, {Tab(kolom), naamB}, platform::EndLine, P.ScaleWidth());
                     slot = 1;
                     if (PrintRegel >= 51) {
                         startPage();

@@ -69,7 +69,7 @@ bool PrintPlayerOverview(const QString& speler, const std::vector<core::Overview
                     rightAt(line, 61 + d, item(6));
                 rightAt(line, 72, item(7));
                 P.setFontBold(true);
-                P.Print(line, platform::NoLineEnd);
+                print::PrintFitted(P, line, platform::NoLineEnd);
                 P.setFontBold(false);
             } else if (r.text != QLatin1String(" ")) {
                 rightAt(line, 10, r.text);
@@ -88,7 +88,7 @@ bool PrintPlayerOverview(const QString& speler, const std::vector<core::Overview
                 rightAt(line, 160, item(13));
                 rightAt(line, 169 + d, item(14));
                 rightAt(line, 181, item(15));
-                P.Print(line, platform::NoLineEnd);
+                print::PrintFitted(P, line, platform::NoLineEnd);
             }
             P.Print();
             ++PrintRegel;

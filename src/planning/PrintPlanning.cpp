@@ -5,6 +5,7 @@
 #include "platform/msgbox.h"
 #include "platform/printer.h"
 #include "platform/printerror.h"
+#include "print/listrows.h"
 #include "print/pageheader.h"
 #include "print/printjob.h"
 
@@ -118,6 +119,16 @@ void PrintPlanning(const PlanningPrint& pl)
                 }
 
                 const bool fullLandscape = layout->orientatie == platform::OrientationLandscape && n == 3;
+                // A name ends a blank before the first rule on its right, else on the paper.
+                const auto fitted = [&](const QString& naam, int tab) {
+                    const double blank = P.TextWidth(QStringLiteral(" "));
+                    double rule = P.ScaleWidth() + blank;
+                    for (int i = 1; i <= n; ++i)
+                        for (double x : {TafelBreedte * i - layout->sideRuleOffset, TafelBreedte * i + TijdRechts})
+                            if (x > P.TabX(tab))
+                                rule = std::min(rule, x);
+                    return print::Fitted(P, naam, rule - blank - P.TabX(tab));
+                };
                 for (int s = 1; s <= pl.aantalPartijen; ++s) {
                     P.setCurrentX(700);
                     P.setCurrentY(y(2500 + layout->rowHeight * s));
@@ -129,8 +140,8 @@ void PrintPlanning(const PlanningPrint& pl)
                         const QString kant2 =
                             core::rightTrimmed(pl.captions.value(core::cellElement(t, s, 2, pl.aantalPartijen) - 1));
                         const bool last = place == n - 1;
-                        P.Print({Tab(layout->textTabs.at(2 * place)), kant1, Tab(layout->textTabs.at(2 * place + 1)),
-                                 kant2},
+                        const int tab1 = layout->textTabs.at(2 * place), tab2 = layout->textTabs.at(2 * place + 1);
+                        P.Print({Tab(tab1), fitted(kant1, tab1), Tab(tab2), fitted(kant2, tab2)},
                                 last && fullLandscape ? platform::EndLine : platform::NoLineEnd);
                     }
                 }

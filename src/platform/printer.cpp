@@ -50,14 +50,43 @@ void Printer::lineFeed()
     m_y += TextHeight();
 }
 
+QFont Printer::qfont(const FontState& f)
+{
+    QFont font(f.name);
+    font.setPointSizeF(f.size > 0 ? f.size : 10);
+    font.setBold(f.bold);
+    font.setItalic(f.italic);
+    font.setUnderline(f.underline);
+    return font;
+}
+
+double Printer::averageCharWidth(const QFontMetricsF& fm)
+{
+    // The classic definition: letters and the space weighted by their
+    // frequency in text. Fonts that stand in for another (same widths) then
+    // give the same columns, whatever average their own tables carry.
+    static const struct { char c; int weight; } weights[] = {
+        {'a', 64}, {'b', 14}, {'c', 27}, {'d', 35}, {'e', 100}, {'f', 20}, {'g', 14}, {'h', 42}, {'i', 63},
+        {'j', 3},  {'k', 6},  {'l', 35}, {'m', 20}, {'n', 56},  {'o', 56}, {'p', 17}, {'q', 4},  {'r', 49},
+        {'s', 56}, {'t', 71}, {'u', 31}, {'v', 10}, {'w', 18},  {'x', 3},  {'y', 18}, {'z', 2},  {' ', 166},
+    };
+    double sum = 0;
+    for (const auto& w : weights)
+        sum += w.weight * fm.horizontalAdvance(QChar(QLatin1Char(w.c)));
+    return sum / 1000.0;
+}
+
 void Printer::printText(const QString& text)
 {
     ensureDoc();
     // Text that would run off the bottom goes to a new page, as a printer does by itself.
+    // The row goes on there: it no longer stands on one line.
     if (m_y > 0 && m_y + TextHeight() > ScaleHeight()) {
         const double x = m_x;
+        const int row = m_row;
         NewPage();
         m_x = x;
+        m_row = row;
     }
     if (!text.isEmpty())
         backendText(m_x, m_y, text);
@@ -91,8 +120,10 @@ void Printer::Print(const QList<PrintItem>& items, LineEnd end)
             break;
         }
     }
-    if (end == EndLine)
+    if (end == EndLine) {
         lineFeed();
+        ++m_row;
+    }
 }
 
 void Printer::Line(double x1, double y1, double x2, double y2, const QColor& color, LineShape shape)
@@ -118,6 +149,7 @@ void Printer::NewPage()
     ensureDoc();
     backendNewPage();
     ++m_page;
+    ++m_row;
     m_x = 0;
     m_y = 0;
 }
@@ -222,18 +254,35 @@ QString RecordingPrinter::textDump() const
     return s;
 }
 
+namespace {
+// Font metrics in twips: measured on a device of 1440 dots an inch.
+QFontMetricsF twipMetrics(const QFont& font)
+{
+    static const QImage device = [] {
+        QImage i(1, 1, QImage::Format_RGB32);
+        i.setDotsPerMeterX(qRound(1440 / 0.0254));
+        i.setDotsPerMeterY(qRound(1440 / 0.0254));
+        return i;
+    }();
+    return QFontMetricsF(font, &device);
+}
+}  // namespace
+
 double RecordingPrinter::backendAverageCharWidth(const FontState& f) const
 {
-    return f.size * (f.bold ? 11.0 : 10.0);
+    return fontMetrics ? averageCharWidth(twipMetrics(qfont(f))) : f.size * (f.bold ? 11.0 : 10.0);
 }
 
 double RecordingPrinter::backendTextWidth(const FontState& f, const QString& text) const
 {
-    return text.size() * backendAverageCharWidth(f);
+    return fontMetrics ? twipMetrics(qfont(f)).horizontalAdvance(text) : text.size() * backendAverageCharWidth(f);
 }
 
 // Line spacing of the classic serif list font: 1.15 em.
-double RecordingPrinter::backendTextHeight(const FontState& f) const { return f.size * 23.0; }
+double RecordingPrinter::backendTextHeight(const FontState& f) const
+{
+    return fontMetrics ? twipMetrics(qfont(f)).lineSpacing() : f.size * 23.0;
+}
 
 QSizeF RecordingPrinter::backendPageSize(int orientation) const
 {
@@ -254,6 +303,7 @@ PrintOp RecordingPrinter::base(PrintOp::Kind k) const
     op.underline = FontUnderline();
     op.drawWidth = DrawWidth();
     op.orientation = Orientation();
+    op.row = row();
     return op;
 }
 
@@ -326,18 +376,9 @@ struct SystemPrinter::Impl {
     QHash<QString, double> avgCache;
 
     double pxPerTwip() const { return printer.resolution() / 1440.0; }
-    QFont qfont(const FontState& f) const
-    {
-        QFont font(f.name);
-        font.setPointSizeF(f.size > 0 ? f.size : 10);
-        font.setBold(f.bold);
-        font.setItalic(f.italic);
-        font.setUnderline(f.underline);
-        return font;
-    }
     QFontMetricsF metrics(const FontState& f) const
     {
-        return QFontMetricsF(qfont(f), const_cast<QPrinter*>(&printer));
+        return QFontMetricsF(Printer::qfont(f), const_cast<QPrinter*>(&printer));
     }
     void applyOrientation(int o)
     {
@@ -367,22 +408,10 @@ bool SystemPrinter::printsToPdf() const { return !d->pdfPattern.isEmpty(); }
 
 double SystemPrinter::backendAverageCharWidth(const FontState& f) const
 {
-    // The classic definition: letters and the space weighted by their
-    // frequency in text. Fonts that stand in for another (same widths) then
-    // give the same columns, whatever average their own tables carry.
-    static const struct { char c; int weight; } weights[] = {
-        {'a', 64}, {'b', 14}, {'c', 27}, {'d', 35}, {'e', 100}, {'f', 20}, {'g', 14}, {'h', 42}, {'i', 63},
-        {'j', 3},  {'k', 6},  {'l', 35}, {'m', 20}, {'n', 56},  {'o', 56}, {'p', 17}, {'q', 4},  {'r', 49},
-        {'s', 56}, {'t', 71}, {'u', 31}, {'v', 10}, {'w', 18},  {'x', 3},  {'y', 18}, {'z', 2},  {' ', 166},
-    };
     const QString key = QStringLiteral("%1|%2|%3|%4").arg(f.name).arg(f.size).arg(f.bold).arg(f.italic);
     if (auto it = d->avgCache.constFind(key); it != d->avgCache.constEnd())
         return it.value();
-    const QFontMetricsF fm = d->metrics(f);
-    double sum = 0;
-    for (const auto& w : weights)
-        sum += w.weight * fm.horizontalAdvance(QChar(QLatin1Char(w.c)));
-    const double twips = sum / 1000.0 / d->pxPerTwip();
+    const double twips = averageCharWidth(d->metrics(f)) / d->pxPerTwip();
     d->avgCache.insert(key, twips);
     return twips;
 }
@@ -436,7 +465,7 @@ void SystemPrinter::backendText(double x, double y, const QString& text)
 {
     const FontState f = font();
     const double k = d->pxPerTwip();
-    d->painter.setFont(d->qfont(f));
+    d->painter.setFont(qfont(f));
     d->painter.setPen(ForeColor());
     const QFontMetricsF fm = d->metrics(f);
     d->painter.drawText(QPointF(x * k, y * k + fm.ascent()), text);

@@ -26,6 +26,8 @@
 // CurrentY. Printing below the page bottom starts a new page by itself.
 
 #include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QSizeF>
 #include <QList>
@@ -81,8 +83,9 @@ public:
     // --- print position (twips) ---
     double CurrentX() const { return m_x; }
     double CurrentY() const { return m_y; }
-    void setCurrentX(double x) { m_x = x; }
-    void setCurrentY(double y) { m_y = y; }
+    // Moving the print position starts a new row (see PrintOp::row).
+    void setCurrentX(double x) { m_x = x; ++m_row; }
+    void setCurrentY(double y) { m_y = y; ++m_row; }
 
     // --- page ---
     int Orientation() const { return m_orientation; }
@@ -141,6 +144,11 @@ protected:
         bool bold, italic, underline;
     };
     FontState font() const { return {m_fontName, m_fontSize, m_bold, m_italic, m_underline}; }
+    int row() const { return m_row; }
+
+    // Measuring with the font itself: the font, and the classic average character width in pixels of fm.
+    static QFont qfont(const FontState& f);
+    static double averageCharWidth(const QFontMetricsF& fm);
 
     // Back-end hooks.
     virtual double backendAverageCharWidth(const FontState& f) const = 0;
@@ -163,6 +171,7 @@ private:
     double m_x = 0, m_y = 0;
     int m_orientation = OrientationPortrait;
     int m_page = 1;
+    int m_row = 0;
     bool m_docOpen = false;
     QString m_fontName = QStringLiteral("Times New Roman");
     double m_fontSize = 10;
@@ -189,16 +198,22 @@ struct PrintOp {
     int drawWidth = 1;
     QSize imageSize;         // Picture: size in pixels of the image drawn
     int orientation = OrientationPortrait;
+    // Texts of one row: printed between two line ends, moves of the print position or pages. A Tab
+    // that sends the rest of a line one line down does not start a new row.
+    int row = 0;
 };
 
 // Back-end for tests: records every operation; deterministic metrics:
 // average character width = 10 twips per point (11 when bold), text width =
 // characters x average width, text height = 23 twips per point; the
 // printable page is `portraitPage` in portrait, swapped in landscape.
+// With fontMetrics on, widths and heights are those of the fonts themselves,
+// measured as the system printer measures them.
 class RecordingPrinter final : public Printer {
 public:
     QList<PrintOp> ops;
     QSizeF portraitPage{11338, 16271};   // A4 with narrow margins
+    bool fontMetrics = false;
     int documentsEnded = 0;
     int documentsKilled = 0;
 

@@ -5,6 +5,7 @@
 #include "core/format.h"
 #include "core/tournamentfiles.h"
 #include "platform/printer.h"
+#include "print/listrows.h"
 
 #include <QDate>
 
@@ -15,6 +16,20 @@ constexpr double LogoX = 600;
 constexpr double LogoY = 300;
 constexpr double LogoSide = 1200;
 constexpr double TextX = 2100;
+
+// A line of the head at (x, y) in `size` points, or smaller where it would
+// reach `right`: a long club or tournament name stays whole between the
+// rules. Below 8 points it is shortened instead.
+void printWithin(platform::Printer& P, const QString& text, double x, double y, double size, double right,
+                 platform::LineEnd end = platform::EndLine)
+{
+    P.setFontSize(size);
+    while (P.FontSize() > 8 && P.TextWidth(text) > right - x)
+        P.setFontSize(P.FontSize() - 0.5);
+    P.setCurrentX(x);
+    P.setCurrentY(y);
+    P.Print({print::Fitted(P, text, right - x)}, end);
+}
 }  // namespace
 
 QImage ClubLogoImage()
@@ -49,24 +64,24 @@ void PrintPageHeader(int orientatie, const QString& titel, int pagina)
         }
     }
 
-    P.setFontBold(true);
-    P.setFontSize(22);
-    P.setCurrentX(TextX);
-    P.setCurrentY(300);
-    P.Print({ClubTitel.trimmed()});
-
-    P.setFontSize(16);
-    P.setCurrentX(TextX);
-    P.setCurrentY(820);
-    P.Print({Toernooi.naam.trimmed()});
+    // The date stands beside the subtitle, the page number beside the title: each ends a blank before it.
     P.setFontBold(false);
-    P.setCurrentX(TextX);
-    P.setCurrentY(1180);
-    P.Print({Toernooi.subtitel.trimmed()});
-
     P.setFontSize(10);
     const QString datum = QStringLiteral("Afdrukdatum: ") + core::dateText(QDate::currentDate());
-    P.setCurrentX(rechts - P.TextWidth(datum));
+    const double datumX = rechts - P.TextWidth(datum);
+    P.setFontBold(true);
+    P.setFontSize(12);
+    const QString pag = pagina > 0 ? QStringLiteral("Pagina ") + core::signedNum(pagina) : QString();
+    const double pagX = rechts - P.TextWidth(pag);
+    const double blank = P.TextWidth(QStringLiteral(" "));
+
+    printWithin(P, ClubTitel.trimmed(), TextX, 300, 22, rechts);
+    printWithin(P, Toernooi.naam.trimmed(), TextX, 820, 16, rechts);
+    P.setFontBold(false);
+    printWithin(P, Toernooi.subtitel.trimmed(), TextX, 1180, 16, datumX - blank);
+
+    P.setFontSize(10);
+    P.setCurrentX(datumX);
     P.setCurrentY(1330);
     P.Print({datum});
 
@@ -74,13 +89,10 @@ void PrintPageHeader(int orientatie, const QString& titel, int pagina)
     P.Line(LogoX, 1640, rechts, 1640);
 
     P.setFontBold(true);
-    P.setFontSize(12);
-    P.setCurrentX(LogoX);
-    P.setCurrentY(1690);
-    P.Print({titel}, platform::NoLineEnd);
+    printWithin(P, titel, LogoX, 1690, 12, pagX - blank, platform::NoLineEnd);
     if (pagina > 0) {
-        const QString pag = QStringLiteral("Pagina ") + core::signedNum(pagina);
-        P.setCurrentX(rechts - P.TextWidth(pag));
+        P.setFontSize(12);
+        P.setCurrentX(pagX);
         P.setCurrentY(1690);
         P.Print({pag}, platform::NoLineEnd);
     }

@@ -522,6 +522,11 @@ void frmAutoKoppel::PrintCarryOverResult()
         platform::Beep();
         return;
     }
+    PrintCarryOverRows(rows);
+}
+
+void frmAutoKoppel::PrintCarryOverRows(const std::vector<core::AutoRij>& rows)
+{
     using platform::Tab;
     print::RunPrint(
         QStringLiteral("frmAutoKoppel / Resultaat printen"),
@@ -533,14 +538,24 @@ void frmAutoKoppel::PrintCarryOverResult()
             PrintPageHeader(1, PrintTitel, 1);
             PrintPagina = 1;
             PrintRegel = 0;
-            auto kopjes = [&P] {
+            // The initials go as far right as the longest name needs, while the widest still end before
+            // the targets.
+            P.setFontSize(12);
+            QStringList namen, voorletters;
+            int car = 0;
+            for (const core::AutoRij& r : rows) {
+                namen << r.naam;
+                voorletters << r.vl;
+                car = std::max(car, core::DigitCount(qint64(r.car.toLongLong())));
+            }
+            const int vl = print::ColumnAfterNames(P, namen, 17, 44, voorletters, 60 - car);
+            auto kopjes = [&P, vl] {
                 P.setFontBold(true);
-                P.Print({Tab(7), "Nr", Tab(16), "Naam", Tab(41), "Vl", Tab(50), "CarNieuw", Tab(70), "MoyNieuw",
+                P.Print({Tab(7), "Nr", Tab(16), "Naam", Tab(vl - 3), "Vl", Tab(50), "CarNieuw", Tab(70), "MoyNieuw",
                          Tab(90), "Poule"});
                 P.setFontBold(false);
             };
             constexpr int RijenPerPagina = 49;
-            P.setFontSize(12);
             kopjes();
             print::RowGrid rij = print::RowGrid::fit(P, RijenPerPagina);
             for (TellerI = 1; TellerI <= qint32(rows.size()); ++TellerI) {
@@ -548,9 +563,10 @@ void frmAutoKoppel::PrintCarryOverResult()
                 rij.place(P, PrintRegel);
                 core::Fixed moy;
                 core::Fixed::parse(r.moy, &moy);
-                P.Print({Tab(8), r.nr, Tab(17), r.naam, Tab(44), r.vl, Tab(60 - core::DigitCount(qint64(r.car.toLongLong()))),
-                         r.car, Tab(79 - core::DigitCount(moy)), r.moy,
-                         Tab(100 - core::DigitCount(qint64(r.poule.toLongLong()))), r.poule});
+                print::PrintFitted(P, {Tab(8), r.nr, Tab(17), r.naam, Tab(vl), r.vl,
+                                       Tab(60 - core::DigitCount(qint64(r.car.toLongLong()))), r.car,
+                                       Tab(79 - core::DigitCount(moy)), r.moy,
+                                       Tab(100 - core::DigitCount(qint64(r.poule.toLongLong()))), r.poule});
                 ++PrintRegel;
                 if (PrintRegel >= RijenPerPagina) {
                     PrintRegel = 0;

@@ -36,6 +36,8 @@ public:
     void ListView1_ColumnClick(int column);
     void Toolbar1_ButtonClick(const QString& key);
     void PrintCarryOverResult();
+    // Prints rows as "Resultaat automatische doorkoppeling" (49 a page), after the print dialog.
+    static void PrintCarryOverRows(const std::vector<core::AutoRij>& rows);
     void CountPlayersPerPoule();
 
     // The program's generator: one per run, never seeded.

@@ -7,12 +7,12 @@
 #include "print/listrows.h"
 #include "print/pageheader.h"
 #include "print/printjob.h"
+#include <algorithm>
 #include <cmath>
 
 namespace modStand {
 
 using platform::Tab;
-using platform::PrintItem;
 
 double NumberOfText(const QString& text)
 {
@@ -33,22 +33,23 @@ int digitsOf(const QString& text)
     return core::DigitCount(std::floor(NumberOfText(text)));
 }
 
-void printStandHeader(bool mp)
+// vl: the column of the initials' title, further right where the names need the room.
+void printStandHeader(bool mp, int vl = 39)
 {
     auto& P = platform::printer();
     P.setFontSize(12);
     P.setFontBold(true);
-    P.Print({Tab(7), "Pos", Tab(12), "Naam", Tab(39), "Vl", Tab(50), "Part", Tab(58), mp ? "MP" : "Pnt",
+    P.Print({Tab(7), "Pos", Tab(12), "Naam", Tab(vl), "Vl", Tab(50), "Part", Tab(58), mp ? "MP" : "Pnt",
              Tab(65), "Car", Tab(74), "Brt", Tab(83), "Moy", Tab(92), "HS", Tab(100), "P.moy", Tab(112),
              "% car", Tab(122), "% moy", Tab(135), "W", Tab(140), "R", Tab(145), "V"});
     P.setFontBold(false);
 }
 
-void printWinnersHeader()
+void printWinnersHeader(int vl)
 {
     auto& P = platform::printer();
     P.setFontBold(true);
-    P.Print({Tab(7), "Nr", Tab(16), "Naam", Tab(42), "Vl", Tab(51), "Poule", Tab(60), "Plaats", Tab(70), "Pnt",
+    P.Print({Tab(7), "Nr", Tab(16), "Naam", Tab(vl), "Vl", Tab(51), "Poule", Tab(60), "Plaats", Tab(70), "Pnt",
              Tab(79), "Moy", Tab(89), "% car", Tab(100), "% moy"});
     P.setFontBold(false);
 }
@@ -68,8 +69,18 @@ bool PrintStandLines(const QList<core::StandLine>& rijen, qint16 poule)
         auto& P = platform::printer();
         P.setOrientation(platform::OrientationLandscape);
         P.setFontName(QStringLiteral("Times New Roman"));
+        // The initials go as far right as the longest name needs, while the widest still end before the games.
+        QStringList namen, voorletters;
+        int partijen = 0;
+        for (const core::StandLine& r : rijen) {
+            namen << r.sub.value(0);
+            voorletters << r.sub.value(1);
+            partijen = std::max(partijen, digitsOf(r.sub.value(2)));
+        }
+        P.setFontSize(12);
+        const int vl = print::ColumnAfterNames(P, namen, 13, 41, voorletters, 57 - partijen);
         PrintPageHeader(2, MeldingTekst, 1);
-        mp ? PrintStandHeaderMP() : PrintStandHeaderPnt();
+        printStandHeader(mp, vl - 2);
         P.Print();
         PrintPagina = 1;
         PrintRegel = 0;
@@ -84,7 +95,7 @@ bool PrintStandLines(const QList<core::StandLine>& rijen, qint16 poule)
             auto at = [&](int column, int i) { return Tab(column - digitsOf(sub(i))); };
             rij.place(P, PrintRegel);
             P.setFontSize(12);
-            P.Print(QList<PrintItem>{Tab(9 - core::DigitCount(qint64(k))), r.text, Tab(13), sub(1), Tab(41), sub(2),
+            print::PrintFitted(P, {Tab(9 - core::DigitCount(qint64(k))), r.text, Tab(13), sub(1), Tab(vl), sub(2),
                                      at(57, 3), sub(3), at(64, 4), sub(4), at(72, 5), sub(5), at(81, 6), sub(6),
                                      at(moyTab, 7), sub(7), at(100, 8), sub(8), at(pmoyTab, 9), sub(9),
                                      at(121, 10), sub(10), at(133, 11), sub(11), at(146, 12), sub(12),
@@ -95,7 +106,7 @@ bool PrintStandLines(const QList<core::StandLine>& rijen, qint16 poule)
                 ++PrintPagina;
                 P.NewPage();
                 PrintPageHeader(2, MeldingTekst, PrintPagina);
-                mp ? PrintStandHeaderMP() : PrintStandHeaderPnt();
+                printStandHeader(mp, vl - 2);
                 rij = print::RowGrid::fit(P, StandRowsPerPage);
             }
         }
@@ -117,13 +128,21 @@ bool PrintWinnersLines(const QList<WinnerLine>& regels)
         PrintPagina = 1;
         PrintRegel = 0;
         P.setFontSize(12);
-        printWinnersHeader();
+        QStringList namen, voorletters;
+        int poules = 0;
+        for (const WinnerLine& r : regels) {
+            namen << r.value(1);
+            voorletters << r.value(2);
+            poules = std::max(poules, digitsOf(r.value(3)));
+        }
+        const int vl = print::ColumnAfterNames(P, namen, 17, 44, voorletters, 58 - poules);
+        printWinnersHeader(vl - 2);
         print::RowGrid rij = print::RowGrid::fit(P, WinnersLinesPerPage);
         for (const WinnerLine& r : regels) {
             auto at = [&](int column, int i) { return Tab(column - digitsOf(r.value(i))); };
             rij.place(P, PrintRegel);
             // Continuation pages keep the size the page header leaves behind.
-            P.Print(QList<PrintItem>{Tab(7), r.value(0), Tab(17), r.value(1), Tab(44), r.value(2), at(58, 3),
+            print::PrintFitted(P, {Tab(7), r.value(0), Tab(17), r.value(1), Tab(vl), r.value(2), at(58, 3),
                                      r.value(3), at(68, 4), r.value(4), at(77, 5), r.value(5), at(84, 6),
                                      r.value(6), at(96, 7), r.value(7), at(109, 8), r.value(8)});
             ++PrintRegel;
@@ -132,7 +151,7 @@ bool PrintWinnersLines(const QList<WinnerLine>& regels)
                 ++PrintPagina;
                 P.NewPage();
                 PrintPageHeader(1, MeldingTekst, PrintPagina);
-                printWinnersHeader();
+                printWinnersHeader(vl - 2);
                 rij = print::RowGrid::fit(P, WinnersLinesPerPage);
             }
         }
