@@ -254,7 +254,6 @@ private slots:
         std::vector<core::AutoRij> rijen;
         std::vector<core::MatrixEntry> entries;
         std::vector<core::OverviewRow> games;
-        QStringList cellen;
         for (int k = 0; k < namen.size(); ++k) {
             const QString& n = namen[k];
             fx.builder().addPlayer(k + 1, n, vl, 1, 1, core::Fixed::fromInt(1));
@@ -287,8 +286,7 @@ private slots:
         const std::function<bool()> prints[] = {
             [&] { return modStand::PrintStandLines(stand, 12); },
             [&] { return modStand::PrintWinnersLines(winnaars); },
-            [&] { frmAutoKoppel::PrintCarryOverRows(rijen);
-                  return true; },
+            [&] { frmAutoKoppel::PrintCarryOverRows(rijen); return true; },
             [&] {
                 return overviews::PrintMatrix({12, entries, {41, 147, 9, 100, 41, 147},
                                                std::vector<core::MatrixCell>(36, {1, true, 120})});

@@ -64,7 +64,7 @@ int columnAfter(const platform::Printer& p, const QStringList& texts, int from)
     for (const QString& t : texts)
         widest = std::max(widest, p.TextWidth(t));
     const double end = p.TabX(from) + widest + p.TextWidth(QStringLiteral(" "));
-    return int(std::ceil(end / p.AverageCharWidth() - 1e-9)) + 1;
+    return int(std::ceil(end / std::max(1.0, p.AverageCharWidth()) - 1e-9)) + 1;
 }
 }  // namespace
 
