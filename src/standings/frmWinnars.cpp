@@ -161,6 +161,7 @@ void frmWinnars::FillWinnersList(int k)
         }
     }
     m_list->addTopLevelItems(items);
+    platform::FitColumns(m_list);
     ListView1_ColumnClick(KolPlaats);
 }
 
