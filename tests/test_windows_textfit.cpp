@@ -8,6 +8,7 @@
 #include "planning/frmPlanning.h"
 #include "planning/frmPlanningStart.h"
 #include "platform/appearance.h"
+#include "platform/formgeometry.h"
 #include "poules/frmZoek.h"
 #include "rounds/frmGaNaarRonde.h"
 #include "rounds/frmNieuweRonde.h"
@@ -36,6 +37,8 @@ QStringList cutTexts(QWidget* form, int& checked)
     };
     if (form->layout())
         check(form, "venster", form->layout()->minimumSize().width(), form->width());
+    if (form->isWindow())   // the caption in the desktop's title bar
+        check(form, "titel " + form->windowTitle(), platform::CaptionWidth(form), form->width());
     for (QWidget* w : form->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(form) || w->width() <= 0)
             continue;

@@ -1,4 +1,5 @@
 #include "formgeometry.h"
+#include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -131,6 +132,21 @@ void FitColumns(QTreeView* list, const QList<int>& widthsPx)
         fit = new OnResize(list->viewport(), list, ColumnFitName, [list, widthsPx] { fitColumns(list, widthsPx); });
     }
     fit->run();
+}
+
+int CaptionWidth(const QWidget* window)
+{
+    QFont f = QApplication::font("QMdiSubWindowTitleBar");
+    f.setBold(true);
+    f.setPointSizeF(qMax(f.pointSizeF(), 9.0));
+    const Qt::WindowFlags flags = window->windowFlags();
+    const Qt::WindowFlags knoppen = Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+    // Without any button hint a desktop draws all three.
+    const int n = (flags & knoppen) == 0 ? 3
+                                         : 1 + int(flags.testFlag(Qt::WindowMinimizeButtonHint))
+                                               + int(flags.testFlag(Qt::WindowMaximizeButtonHint));
+    constexpr int Icon = 8 + 16 + 8, Gap = 8, Button = 46;
+    return Icon + QFontMetrics(f).horizontalAdvance(window->windowTitle()) + Gap + n * Button;
 }
 
 void SetNameText(QLabel* label, const QString& text)

@@ -32,6 +32,11 @@ int ListWidthForColumns(const QTreeView* list);
 // without widths, after every fill.
 void FitColumns(QTreeView* list, const QList<int>& widthsPx = {});
 
+// The width a window needs for a desktop's title bar to show its caption
+// whole: the icon, the caption in a bold title font and the caption buttons
+// its flags ask for, each as wide as the widest common ones.
+int CaptionWidth(const QWidget* window);
+
 // Shows a name in a label of limited room: whole when it fits, otherwise cut
 // with an ellipsis and whole in the tool tip; kept so when the label resizes.
 void SetNameText(QLabel* label, const QString& text);
