@@ -184,6 +184,8 @@ private slots:
     {
         Q_INIT_RESOURCE(shipped);
         platform::UseProgramFonts();
+        platform::UseProgramIcon();
+        QCOMPARE(QApplication::windowIcon().availableSizes().size(), 4);
         // Every text Dutch, the date pickers' too, but numbers with the system's decimal separator.
         platform::UseDutchTexts();
         QCOMPARE(frmPlanningStart().DTPicker1()->calendarWidget()->locale().monthName(10), QStringLiteral("oktober"));
@@ -229,6 +231,10 @@ private slots:
         const QStringList cuts = cutTexts(form, checked);
         QEXPECT_FAIL("frmPlanning lange namen", "side 1 of a table is too narrow for an entry in capitals", Continue);
         QVERIFY2(cuts.size() == windows[window].cuts && checked > 0, qPrintable(cuts.join('\n')));
+        // The program's icon, not the toolkit's logo: a child window's frame has it set.
+        auto* frame = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+        QVERIFY(frame ? frame->testAttribute(Qt::WA_SetWindowIcon) : form->window()->windowIcon().cacheKey()
+                                                                       == QApplication::windowIcon().cacheKey());
     }
 };
 
