@@ -12,6 +12,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stootplanner"));
     platform::UseProgramFonts();
+    platform::UseProgramIcon();
     platform::UseDutchTexts();
     std::unique_ptr<mdiHoofd> hoofd(modStootplanner::StartUp(composition::RegisterMenus));
     return app.exec();

@@ -212,7 +212,8 @@ private slots:
         QTest::keyClicks(d.Text1(), QString(30, QLatin1Char('a')));
         QCOMPARE(d.Text1()->text().size(), 25);
         const QString map = m_target->path(), weg = map + QStringLiteral("/weg");
-        save(d, map, QString());   // no name: refused
+        for (const char* leeg : {"", "   "})
+            save(d, map, QLatin1String(leeg));   // no name, or only blanks: refused
         QVERIFY(writeFile(target("stand"), "oude stand"));
         save(d, map, QStringLiteral("stand"));   // "Yes", but there is no page to put there
         QVERIFY(writeFile(scratch(), "nieuwe stand"));
@@ -227,13 +228,14 @@ private slots:
                  std::tuple(QByteArray("oude stand"), int(QDialog::Rejected), true));
         save(d, map, QStringLiteral("stand"));   // "Yes"
         QStringList boxes = shown(msgs);
-        boxes[4] = boxes.value(4).section("\r\n", 0, 1);
-        QCOMPARE(boxes, (QStringList{"Let op!|!|U moet uw bestand een naam geven van maximaal 25 tekens!", Vraag,
+        boxes[5] = boxes.value(5).section("\r\n", 0, 1);
+        const QString leeg = QStringLiteral("Let op!|!|U moet uw bestand een naam geven van maximaal 25 tekens!");
+        QCOMPARE(boxes, (QStringList{leeg, leeg, Vraag,
                                      "Let op!|X|Zojuist aangemaakt HTML-code niet gevonden!\r\n"
                                      "Maak opnieuw HTML-code aan van de stand!",
                                      Vraag, "Let op!|X|HTML-code kon niet worden opgeslagen!\r\n" + weg + "/stand.html",
                                      Vraag, Saved}));
-        QCOMPARE(msgs.boxes[1].flags, platform::vbYesNo | platform::vbExclamation | platform::vbDefaultButton2);
+        QCOMPARE(msgs.boxes[2].flags, platform::vbYesNo | platform::vbExclamation | platform::vbDefaultButton2);
         QCOMPARE(std::tuple(readFile(target("stand")), QFile::exists(scratch())), std::tuple("nieuwe stand", false));
         QVERIFY(writeFile(scratch(), "pagina"));
         frmOpslaanHtml c;

@@ -10,6 +10,7 @@
 #include "platform/msgbox.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
 #include <QFileDialog>
@@ -358,6 +359,8 @@ QMdiSubWindow* mdiHoofd::showChild(QWidget* form)
     QMdiSubWindow* sub = m_mdi->addSubWindow(form);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowTitle(form->windowTitle());
+    // A frame inside the main window shows the toolkit's logo unless it is given the program's icon.
+    sub->setWindowIcon(QApplication::windowIcon());
     // A window that closes itself takes its frame along. A frame that goes
     // first deletes the window from its destructor: by then it is no frame
     // any more, so the link is cut as soon as the frame starts to go.

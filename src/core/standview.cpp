@@ -82,15 +82,15 @@ int zoomFontSize(int index)
 
 std::array<int, 15> zoomColumnWidths(int index)
 {
-    // Wide enough for a name of 20 and initials of 7 characters in the list's
-    // bold font; up to 12 pt the whole list fits the window's width.
-    static const std::array<int, 15> opening = {500, 2100, 800, 600, 600, 700, 700, 900,
+    // The widths the list is laid out with; the window widens a column whose
+    // texts need more room (a long name) at the expense of columns with room to spare.
+    static const std::array<int, 15> opening = {500, 2000, 800, 600, 600, 700, 700, 900,
                                                 700, 900, 1000, 1000, 600, 600, 600};
     static const std::array<int, 15> widths[ZoomCount] = {
-        {500, 2100, 800, 600, 600, 700, 700, 900, 800, 900, 1000, 1000, 600, 600, 600},
-        {650, 2950, 1100, 600, 720, 840, 700, 900, 700, 950, 1050, 1050, 500, 500, 500},
-        {800, 3900, 1450, 700, 800, 900, 900, 1200, 800, 1350, 1500, 1500, 700, 700, 700},
-        {950, 4850, 1800, 800, 900, 1050, 1050, 1350, 900, 1600, 1800, 1800, 700, 700, 700},
+        {500, 2000, 800, 600, 600, 700, 700, 900, 800, 900, 1000, 1000, 600, 600, 600},
+        {650, 2400, 800, 600, 720, 840, 840, 1080, 900, 1080, 1200, 1200, 700, 700, 700},
+        {800, 2800, 650, 700, 800, 900, 900, 1200, 800, 1350, 1500, 1500, 700, 700, 700},
+        {950, 3200, 700, 800, 900, 1050, 1050, 1350, 900, 1600, 1800, 1800, 700, 700, 700},
     };
     if (index >= 0 && index < ZoomCount)
         return widths[index];

@@ -5,6 +5,7 @@
 #include "app/shell.h"
 #include "core/format.h"
 #include "core/recordfile.h"
+#include "platform/formgeometry.h"
 #include "platform/msgbox.h"
 #include "platform/picturebox.h"
 #include "platform/printer.h"
@@ -47,6 +48,9 @@ constexpr int ColumnPanelHeight = 1800;
 constexpr int NameWidth = 2010;
 constexpr int TargetLeft = 1995;
 constexpr int TargetWidth = 435;
+constexpr int NameIndentPx = 3;
+// Room the design leaves right of the cells (n of 8 to 20); beyond it the window's spare room takes a longer name.
+constexpr int RightMarginPx = 28;
 constexpr int Cel = core::MatrixCelTwips;
 constexpr int ScrollBarPx = 17;
 // Difference between the form's outer size and its client area.
@@ -380,7 +384,19 @@ void frmMatrix::SizeMatrixForm()
 {
     const int n = AantalInMatrix;
     const core::MatrixGeometry g = core::matrixGeometry(n);
-    const QSize client(Px(g.formWidth) - FrameWidthPx, Px(g.formHeight) - FrameHeightPx);
+    QSize client(Px(g.formWidth) - FrameWidthPx, Px(g.formHeight) - FrameHeightPx);
+    // A row name longer than its column widens the row panel, up to what no one's name needs (twenty capitals);
+    // the cells and their heads move right, and the window grows by what its spare room cannot take.
+    const QFontMetrics fm(overviews::MatrixNameFont());
+    int need = 0;
+    for (const core::MatrixEntry& e : m_entries)
+        need = qMax(need, fm.horizontalAdvance(e.text) + 2 * NameIndentPx + 2);
+    const int geenNaam = fm.horizontalAdvance(QString(20, QLatin1Char('M')) + QStringLiteral(", M"));
+    need = qMin(need, geenNaam + 2 * NameIndentPx + 2);
+    m_nameExtra = qMax(0, need - Px(NameWidth));
+    const int right = g.vScroll ? Px(g.vLeft) + ScrollBarPx : Px(ViewportLeft) + Px(g.viewportWidth);
+    client.rwidth() += qMax(0, m_nameExtra - qMax(0, client.width() - right - RightMarginPx));
+    const int vpLeft = Px(ViewportLeft) + m_nameExtra;
     setMinimumSize(client);
     resize(client);
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) {
@@ -391,19 +407,21 @@ void frmMatrix::SizeMatrixForm()
 
     const int vpW = Px(g.viewportWidth);
     const int vpH = Px(g.viewportHeight);
-    m_viewport->setGeometry(Px(ViewportLeft), Px(ViewportTop), vpW, vpH);
+    m_viewport->setGeometry(vpLeft, Px(ViewportTop), vpW, vpH);
     const int innerW = vpW - BorderPx - BorderFarPx;
     const int innerH = vpH - BorderPx - BorderFarPx;
     m_cellClip->setGeometry(BorderPx, BorderPx, innerW, innerH);
     m_surface->resize(Px(g.panelSize), Px(g.panelSize));
-    m_rowClip->setGeometry(Px(RowPanelLeft), Px(RowPanelTop), Px(TargetLeft + TargetWidth), innerH);
-    m_rowPanel->resize(Px(TargetLeft + TargetWidth), Px(g.panelSize));
-    m_colClip->setGeometry(Px(ViewportLeft) + BorderPx, Px(ColumnPanelTop), innerW, Px(ColumnPanelHeight));
+    m_rowClip->setGeometry(Px(RowPanelLeft), Px(RowPanelTop), Px(TargetLeft + TargetWidth) + m_nameExtra, innerH);
+    m_rowPanel->resize(Px(TargetLeft + TargetWidth) + m_nameExtra, Px(g.panelSize));
+    m_carCaption->move(Px(RowPanelLeft + TargetLeft) + m_nameExtra, m_carCaption->y());
+    m_colClip->setGeometry(vpLeft + BorderPx, Px(ColumnPanelTop), innerW, Px(ColumnPanelHeight));
+    m_animation->move(vpLeft, Px(ColumnPanelTop));
     m_colPanel->resize(Px(g.panelSize), Px(ColumnPanelHeight));
 
     if (g.vScroll) {
         m_vscroll->setRange(0, g.vMax);
-        m_vscroll->setGeometry(Px(g.vLeft), Px(ViewportTop), ScrollBarPx, vpH);
+        m_vscroll->setGeometry(Px(g.vLeft) + m_nameExtra, Px(ViewportTop), ScrollBarPx, vpH);
         m_vscroll->setPageStep(qMax(1, g.vMax / 4));
         m_vscroll->show();
     } else {
@@ -413,7 +431,7 @@ void frmMatrix::SizeMatrixForm()
     }
     if (g.hScroll) {
         m_hscroll->setRange(0, g.hMax);
-        m_hscroll->setGeometry(Px(ViewportLeft), Px(ViewportTop) + vpH, vpW, ScrollBarPx);
+        m_hscroll->setGeometry(vpLeft, Px(ViewportTop) + vpH, vpW, ScrollBarPx);
         m_hscroll->setPageStep(qMax(1, g.hMax / 4));
         m_hscroll->show();
     } else {
@@ -448,8 +466,9 @@ void frmMatrix::BuildMatrixCells()
         // The narrow font of the column heads: a name of 20 characters fits the row too.
         naam->setFont(overviews::MatrixNameFont());
         naam->setFrameShape(QFrame::Box);
-        naam->setIndent(3);
-        naam->setGeometry(0, (k - 1) * s, Px(NameWidth), s);
+        naam->setIndent(NameIndentPx);
+        naam->setGeometry(0, (k - 1) * s, Px(NameWidth) + m_nameExtra, s);
+        platform::SetNameText(naam, e.text);
         naam->show();
         m_label2.append(naam);
 
@@ -458,7 +477,7 @@ void frmMatrix::BuildMatrixCells()
         car->setObjectName(QStringLiteral("Label6_%1").arg(k));
         car->setFrameShape(QFrame::Box);
         car->setAlignment(Qt::AlignCenter);
-        car->setGeometry(Px(TargetLeft), (k - 1) * s, Px(TargetWidth), s);
+        car->setGeometry(Px(TargetLeft) + m_nameExtra, (k - 1) * s, Px(TargetWidth), s);
         car->show();
         m_label6.append(car);
 

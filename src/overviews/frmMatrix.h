@@ -155,6 +155,7 @@ private:
     QWidget* m_colClip = nullptr;
     QWidget* m_colPanel = nullptr;
     MatrixAnimation* m_animation = nullptr;
+    int m_nameExtra = 0;   // pixels the row names need beyond their column
     QTimer* m_timer1 = nullptr;
     QTimer* m_timer2 = nullptr;
 };

@@ -140,9 +140,8 @@ frmOvSpeler::frmOvSpeler(QWidget* parent) : QWidget(parent)
 
     m_players = new QTreeWidget(kies);
     m_players->setObjectName(QStringLiteral("ListView1"));
-    // Room for a name of 20 and initials of 7 characters.
     modStand::SetupReportList(m_players, {QStringLiteral("Nr"), QStringLiteral("Naam"), QStringLiteral("VL")},
-                              {1, 1950, 780}, 3);
+                              {1, 1500, 500}, 3);
     m_players->header()->setMinimumSectionSize(0);
     m_players->setColumnWidth(0, 0);
     m_players->setSortingEnabled(false);
@@ -154,9 +153,9 @@ frmOvSpeler::frmOvSpeler(QWidget* parent) : QWidget(parent)
     label1->setObjectName(QStringLiteral("Label1"));
     kL->addWidget(label1);
     left->addWidget(kies, 1);
-    // The game list keeps the rest of the window's width for all its columns.
-    ronden->setFixedWidth(Px(3080));
-    kies->setFixedWidth(Px(3080));
+    m_links[0] = ronden;
+    m_links[1] = kies;
+    m_linksMin = qMax(ronden->minimumSizeHint().width(), kies->minimumSizeHint().width());
 
     auto* right = new QVBoxLayout;
     body->addLayout(right, 1);
@@ -179,16 +178,11 @@ frmOvSpeler::frmOvSpeler(QWidget* parent) : QWidget(parent)
     m_games->setObjectName(QStringLiteral("ListView2"));
     const QStringList captions = {"Rnd", "Poule", "Datum", "Pnt", "Car", "Brt", "Moy", "HS",
                                   "% car", "% moy", "Tegenstander", "Pnt", "Car", "Brt", "Moy", "HS"};
-    // Every column in view at the window's normal size, with room for the
-    // widest figures, the date and an opponent's name of 20 and initials of 7
-    // characters.
-    modStand::SetupReportList(m_games, captions, {435, 540, 945, 420, 510, 510, 600, 420, 690, 690, 2685, 420, 510,
-                                                  420, 600, 420},
-                              2);
+    modStand::SetupReportList(m_games, captions,
+                              {500, 600, 1000, 500, 600, 600, 800, 600, 800, 800, 1350, 500, 600, 600, 700, 600}, 2);
     // "Tegenstander" and the opponent's "Pnt" are left-aligned as well.
     for (int c : {10, 11})
         m_games->headerItem()->setTextAlignment(c, Qt::AlignLeft | Qt::AlignVCenter);
-    m_games->setMinimumWidth(platform::ListWidthForColumns(m_games));
     m_games->setSortingEnabled(false);
     m_games->setSelectionMode(QAbstractItemView::NoSelection);
     right->addWidget(m_games, 1);
@@ -247,6 +241,7 @@ void frmOvSpeler::Command1_Click(int index)
 void frmOvSpeler::ClearGames()
 {
     m_games->clear();
+    platform::FitColumns(m_games);
     m_label4->clear();
 }
 
@@ -275,6 +270,13 @@ void frmOvSpeler::FillPlayerList()
         items.append(it);
     }
     m_players->addTopLevelItems(items);
+    platform::FitColumns(m_players);
+    // The frames on the left as wide as their controls, and the players' names and initials, need, up to a
+    // third of the window: the game list keeps the rest for all its columns, an opponent's long name included.
+    const QMargins rand = m_links[1]->contentsMargins() + m_links[1]->layout()->contentsMargins();
+    const int links = platform::ListWidthForColumns(m_players) + rand.left() + rand.right();
+    for (QWidget* frame : m_links)
+        frame->setFixedWidth(qBound(m_linksMin, links, Px(14470) / 3));
 }
 
 void frmOvSpeler::ListView1_ColumnClick(int column)
@@ -328,6 +330,7 @@ void frmOvSpeler::ListView1_ItemClick(QTreeWidgetItem* item)
         items.append(it);
     }
     m_games->addTopLevelItems(items);
+    platform::FitColumns(m_games);
 }
 
 void frmOvSpeler::PrintPlayerOverview() { overviews::PrintPlayerOverview(m_label4->text(), GameRows()); }

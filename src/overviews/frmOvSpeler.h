@@ -69,4 +69,6 @@ private:
     QLabel* m_label4 = nullptr;
     QToolBar* m_toolbar = nullptr;
     bool m_placed = false;
+    QWidget* m_links[2] = {};   // the frames on the left
+    int m_linksMin = 0;         // what their controls need
 };

@@ -1,8 +1,11 @@
 #include "appearance.h"
 
 #include "core/format.h"
+#include "programfolder.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QIcon>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -21,6 +24,15 @@ void UseProgramFonts()
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPointSizeF(8.25);
     QApplication::setFont(f);
+}
+
+void UseProgramIcon()
+{
+    useShippedResources();
+    QIcon icon;
+    for (const QString& png : QDir(QStringLiteral(":/icons")).entryList())
+        icon.addFile(QStringLiteral(":/icons/") + png);
+    QApplication::setWindowIcon(icon);
 }
 
 void UseDutchTexts()

@@ -10,6 +10,10 @@ namespace platform {
 // are missing, so that every text keeps the room it was designed for.
 void UseProgramFonts();
 
+// The program's own icon, three carom balls, on the main window and every
+// window it opens (child windows inside it set it themselves).
+void UseProgramIcon();
+
 // Every text in Dutch, Qt's own included (buttons of the system dialogs,
 // month and day names of the date pickers), while number texts keep the
 // decimal separator of the system's regional settings.

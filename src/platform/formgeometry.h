@@ -1,8 +1,10 @@
 #pragma once
 // Form measures in twips, as the windows are laid out, on a screen of 15
 // twips to the pixel.
+#include <QList>
 #include <QWidget>
 
+class QLabel;
 class QTreeView;
 
 namespace platform {
@@ -20,5 +22,23 @@ void placeChildWindowFitted(QWidget* form, int leftTw, int topTw);
 // The width a report list needs to show all its columns side by side, with
 // room for its frame and its vertical scroll bar.
 int ListWidthForColumns(const QTreeView* list);
+
+// Fits the columns of a report list to their texts, starting from the widths
+// (pixels) the list is laid out with: a column whose caption or longest text
+// needs more room gets it, first from the room the list has to spare, then
+// from columns wider than their own texts; only what is still missing
+// scrolls sideways, so no text is cut. Columns of a pixel or less stay
+// hidden. The list stays fitted when it changes size; call this again,
+// without widths, after every fill.
+void FitColumns(QTreeView* list, const QList<int>& widthsPx = {});
+
+// The width a window needs for a desktop's title bar to show its caption
+// whole: the icon, the caption in a bold title font and the caption buttons
+// its flags ask for, each as wide as the widest common ones.
+int CaptionWidth(const QWidget* window);
+
+// Shows a name in a label of limited room: whole when it fits, otherwise cut
+// with an ellipsis and whole in the tool tip; kept so when the label resizes.
+void SetNameText(QLabel* label, const QString& text);
 
 } // namespace platform

@@ -58,6 +58,11 @@ QMap<QString, QString>& installFailures()
 }
 }  // namespace
 
+void platform::useShippedResources()
+{
+    initShippedResources();
+}
+
 void platform::installShippedFiles()
 {
     initShippedResources();

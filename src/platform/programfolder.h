@@ -15,6 +15,9 @@ QString programFolder();
 // An existing file is never replaced.
 bool installShippedFile(const QString& resourcePath, const QString& fileName, QString* why = nullptr);
 
+// Makes the files the program carries with it (":/shipped", ":/icons") readable.
+void useShippedResources();
+
 // Installs every file the program ships that is missing in the program
 // folder: the help data file and the alarm sound. Called once at start-up.
 void installShippedFiles();

@@ -385,6 +385,7 @@ void frmAutoKoppel::Command2_Click()
             it->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         m_list->addTopLevelItem(it);
     }
+    platform::FitColumns(m_list);
     m_label4->setText(signedNum(Toernooi.laatsteRonde));
     m_label5->setText(signedNum(m_N));
     m_label6->setText(signedNum(m_P));
@@ -395,6 +396,7 @@ void frmAutoKoppel::Command2_Click()
 void frmAutoKoppel::Command4_Click()
 {
     m_list->clear();
+    platform::FitColumns(m_list);
     m_label4->clear();
     m_label5->clear();
     m_label6->clear();

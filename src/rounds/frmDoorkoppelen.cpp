@@ -313,6 +313,7 @@ void frmDoorkoppelen::FillCarryOverList(int lijst)
     }
     // Rows already come sorted on the name, as a click on that column leaves them.
     list->header()->setSortIndicator(1, Qt::AscendingOrder);
+    platform::FitColumns(list);
 }
 
 bool frmDoorkoppelen::IsInTargetRound(qint32 nummer) const

@@ -1,6 +1,7 @@
 #include "roundsui.h"
 #include "app/modStootplanner.h"
 #include "app/shell.h"
+#include "platform/formgeometry.h"
 #include "platform/msgbox.h"
 #include "core/carryover.h"
 #include <QHeaderView>
@@ -45,8 +46,10 @@ void SetupList(QTreeWidget* list, const QStringList& captions, const QList<int>&
     list->setSortingEnabled(false);
     list->header()->setSectionsClickable(true);
     list->header()->setStretchLastSection(false);
+    QList<int> widths;
     for (int i = 0; i < captions.size() && i < widthsTwips.size(); ++i)
-        list->setColumnWidth(i, Px(widthsTwips[i]) + (i == 0 && checkBoxes ? 22 : 0));
+        widths << Px(widthsTwips[i]) + (i == 0 && checkBoxes ? 22 : 0);
+    platform::FitColumns(list, widths);
 }
 
 QTreeWidgetItem* NewListItem(const QStringList& texts)

@@ -1,6 +1,7 @@
 #include "frmKleur.h"
 #include "core/htmlpage.h"
 #include "modHtml.h"
+#include "platform/formgeometry.h"
 #include "standlist.h"
 
 #include <QLabel>
@@ -55,7 +56,8 @@ frmKleur::frmKleur(QWidget* parent) : QDialog(parent)
     // Out of sight: Escape still closes without a choice.
     m_close->setGeometry(Px(3000), Px(105), Px(900), Px(330));
     connect(m_close, &QPushButton::clicked, this, &QDialog::reject);
-    setFixedSize(Px(1650), Px(1800));
+    // Wide enough for the title bar to show the caption whole.
+    setFixedSize(qMax(Px(1650), platform::CaptionWidth(this)), Px(1800));
 }
 
 void frmKleur::Label1_Click(int i)

@@ -227,7 +227,7 @@ void frmOpslaanHtml::Dir1_Change()
 void frmOpslaanHtml::SaveHtmlPage()
 {
     const QString naam = m_name->text();
-    if (naam.isEmpty()) {
+    if (naam.trimmed().isEmpty()) {   // blanks alone name no file
         platform::MsgBox(QStringLiteral("U moet uw bestand een naam geven van maximaal 25 tekens!"),
                          platform::vbExclamation, QStringLiteral("Let op!"));
         m_name->setFocus();

@@ -190,10 +190,10 @@ void frmStand::buildUi()
     m_label5->setFont(hf);
     hsL->addWidget(m_label4);
     hsL->addWidget(m_label5);
-    // Room for a name of 20 and initials of 7 characters; a fixed width keeps
-    // the neighbouring frames in place whoever holds the run.
-    hs->setFixedWidth(Px(3000));
-    onder->addWidget(hs);
+    // The holder's name gets the room the other frames leave, whoever holds
+    // the run, so the neighbouring frames stay in place.
+    hs->setMinimumWidth(Px(3000));
+    onder->addWidget(hs, 1);
 
     // Caroussel
     m_frameCarrousel = new QGroupBox(QStringLiteral(" Caroussel "), this);
@@ -367,9 +367,10 @@ void frmStand::Option2_Click(int index)
     QFont f = m_list->font();
     f.setPointSize(core::zoomFontSize(index));
     m_list->setFont(f);
-    const auto w = core::zoomColumnWidths(index);
-    for (int c = 0; c < int(w.size()); ++c)
-        m_list->setColumnWidth(c, Px(w[size_t(c)]));
+    QList<int> widths;
+    for (int tw : core::zoomColumnWidths(index))
+        widths << Px(tw);
+    platform::FitColumns(m_list, widths);
     ZoomKeuze = index;
     writeZoomFile(index);
 }
@@ -456,7 +457,7 @@ void frmStand::FillStandList()
     for (int i = 0; i < m_list->topLevelItemCount(); ++i)
         m_list->topLevelItem(i)->setData(0, Qt::UserRole, QStringLiteral("S") + lines.at(i).text);
     const core::HighestRun hs = n > 0 ? core::highestRun(s, n) : core::HighestRun();
-    m_label4->setText(hs.holder);
+    platform::SetNameText(m_label4, hs.holder);
     m_label5->setText(core::signedNum(hs.serie));
 }
 

@@ -31,8 +31,7 @@ frmStandTussen::frmStandTussen(QWidget* parent) : QDialog(parent)
     auto* fL = new QVBoxLayout(frame);
     m_list = new QTreeWidget(frame);
     m_list->setObjectName(QStringLiteral("ListView3"));
-    // The list's widths are made for the classic 8-pt dialog font; name and
-    // initials get the room of 20 and 7 characters.
+    // The list's widths are made for the classic 8-pt dialog font.
     m_list->setFont(QFont(QStringLiteral("Arial"), 8));
     modStand::SetupReportList(
         m_list,
@@ -40,7 +39,7 @@ frmStandTussen::frmStandTussen(QWidget* parent) : QDialog(parent)
          QStringLiteral("Pnt"), QStringLiteral("Car"), QStringLiteral("Brt"), QStringLiteral("Moy"),
          QStringLiteral("HS"), QStringLiteral("P.moy"), QStringLiteral("% car"), QStringLiteral("% moy"),
          QStringLiteral("W"), QStringLiteral("R"), QStringLiteral("V")},
-        {500, 2000, 750, 500, 500, 600, 600, 800, 600, 800, 900, 900, 450, 450, 450}, 3);
+        {500, 1700, 500, 500, 500, 600, 600, 800, 600, 800, 900, 900, 450, 450, 450}, 3);
     fL->addWidget(m_list);
     top->addWidget(frame, 1);
 

@@ -1,4 +1,5 @@
 #include "frmWinnars.h"
+#include "platform/caromballs.h"
 #include "platform/formgeometry.h"
 #include "platform/keytoolbar.h"
 #include "app/modStootplanner.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
-#include <QRadialGradient>
 #include <QShowEvent>
 #include <QStyle>
 #include <QToolBar>
@@ -36,19 +36,11 @@ QPixmap decorativePicture(int w, int h)
     QPixmap pm(w, h);
     pm.fill(QColor(0, 100, 40));
     QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const struct { double x, y; QColor c; } balls[] = {
-        {0.30, 0.35, QColor(250, 250, 245)}, {0.62, 0.55, QColor(240, 210, 60)}, {0.42, 0.75, QColor(200, 30, 30)}};
-    const double r = std::min(w, h) * 0.12;
-    for (const auto& b : balls) {
-        QRadialGradient g(QPointF(b.x * w - r / 3, b.y * h - r / 3), r * 1.2);
-        g.setColorAt(0, Qt::white);
-        g.setColorAt(0.35, b.c);
-        g.setColorAt(1, b.c.darker(160));
-        p.setBrush(g);
-        p.setPen(Qt::NoPen);
-        p.drawEllipse(QPointF(b.x * w, b.y * h), r, r);
-    }
+    platform::PaintCaromBalls(p,
+                              {{QPointF(0.30 * w, 0.35 * h), QColor(250, 250, 245)},
+                               {QPointF(0.62 * w, 0.55 * h), QColor(240, 210, 60)},
+                               {QPointF(0.42 * w, 0.75 * h), QColor(200, 30, 30)}},
+                              std::min(w, h) * 0.12);
     return pm;
 }
 
@@ -161,6 +153,7 @@ void frmWinnars::FillWinnersList(int k)
         }
     }
     m_list->addTopLevelItems(items);
+    platform::FitColumns(m_list);
     ListView1_ColumnClick(KolPlaats);
 }
 

@@ -30,12 +30,14 @@ void SetupReportList(QTreeWidget* list, const QStringList& captions, const QList
     list->setAllColumnsShowFocus(true);
     list->header()->setStretchLastSection(false);
     list->header()->setSectionsMovable(false);
+    QList<int> widths;
     for (int c = 0; c < captions.size(); ++c) {
         if (c < widthsTwips.size())
-            list->setColumnWidth(c, Px(widthsTwips.at(c)));
+            widths << Px(widthsTwips.at(c));
         const Qt::Alignment a = (c < leftColumns ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter;
         list->headerItem()->setTextAlignment(c, a);
     }
+    platform::FitColumns(list, widths);
 }
 
 void FillReportList(QTreeWidget* list, const QList<core::StandLine>& lines)
@@ -53,6 +55,7 @@ void FillReportList(QTreeWidget* list, const QList<core::StandLine>& lines)
         items.append(it);
     }
     list->addTopLevelItems(items);
+    platform::FitColumns(list);
 }
 
 QList<core::StandLine> ReportListLines(const QTreeWidget* list)
