@@ -14,6 +14,7 @@
 #include <QDrag>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMimeData>
@@ -22,7 +23,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
+#include <QTableView>
 #include <QToolBar>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
@@ -40,6 +43,7 @@ const int TafelPx = Px(TafelTwips);          // 210
 const int Kant1Px = Px(1470);                 // side 2 starts 1470 twips into its table
 const int SlotPx = Px(SlotTwips);             // 21
 const int TijdPx = 52;
+constexpr double MinCelPunten = 6.0;
 const QString LijstHint1 = QStringLiteral("(U kunt ook onder- staande naam naar de planning slepen)");
 const QString LijstHint2 =
     QStringLiteral("Click eerst op de naam in de lijst hiernaast en sleep  dan de naam naar de planning");
@@ -66,6 +70,41 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
         return QStyledItemDelegate::sizeHint(option, index) + QSize(4, 0);
+    }
+    // A cell holds 20 characters of any kind: an entry in capitals gets a
+    // smaller face rather than losing its last letters. Only texts no name
+    // makes (twenty W's) are cut, with the whole text in the tool tip.
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        QFont f = option->font;
+        while (f.pointSizeF() > MinCelPunten && QFontMetrics(f).horizontalAdvance(option->text) > room(index))
+            f.setPointSizeF(f.pointSizeF() - 0.25);
+        option->font = f;
+        option->fontMetrics = QFontMetrics(f);
+    }
+    bool helpEvent(QHelpEvent* e, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override
+    {
+        QStyleOptionViewItem o(option);
+        initStyleOption(&o, index);
+        if (e->type() == QEvent::ToolTip && o.fontMetrics.horizontalAdvance(o.text) > room(index)) {
+            QToolTip::showText(e->globalPos(), o.text + QLatin1Char('\n') + index.data(Qt::ToolTipRole).toString(),
+                               view);
+            return true;
+        }
+        return QStyledItemDelegate::helpEvent(e, view, option, index);
+    }
+
+private:
+    // The width a cell's text has: its section less the inset and the style's text margins.
+    int room(const QModelIndex& index) const
+    {
+        const auto* view = qobject_cast<const QTableView*>(parent());
+        if (!view)
+            return 0;
+        const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        return view->horizontalHeader()->sectionSize(index.column()) - 4 - 2 * margin;
     }
     // A stored caption keeps its trailing blanks; they take no room on screen.
     QString displayText(const QVariant& value, const QLocale& locale) const override
@@ -225,7 +264,7 @@ void frmPlanning::buildGrid(QWidget* area)
     m_view->setAcceptDrops(true);
     m_view->setDropIndicatorShown(true);
     m_view->setWordWrap(false);
-    m_view->setTextElideMode(Qt::ElideNone);
+    m_view->setTextElideMode(Qt::ElideRight);
     m_view->setStyleSheet(QStringLiteral("QTableView { gridline-color: #a0a0a0; background: #ffffff; }"));
     // A narrow face: side 1 of a table is the narrower, yet holds the same 20
     // characters as side 2.
