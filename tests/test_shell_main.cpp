@@ -476,7 +476,7 @@ private slots:
             wait(nullptr);
         } else if (damage == "halfway") {  // undone when it is opened
             core::FileChanges c(f.map + f.herstel);
-            c.keep(f.map + f.poules);
+            c.keep(f.map + f.poules, 0, {}, true);
             QVERIFY(c.begin(nullptr) && QFile::resize(f.map + f.poules, 0));
         } else if (damage == "read-only") {
             QVERIFY(QFile::setPermissions(f.map, QFile::ReadOwner | QFile::ExeOwner));
