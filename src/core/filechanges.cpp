@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -59,32 +60,64 @@ int journalNumber(const QString& journalName)
     return m.hasMatch() ? m.captured(1).toInt() : -1;
 }
 
-// The largest size the file of that name may have in a change of the
-// journal's tournament; -1 for a file no change touches.
-qint64 sizeLimit(const QString& name, const QString& journalName)
+enum class Kind { None, Spelers, Poules, Toernooi };
+
+// Which of its tournament's files a journal names: a plain name in its own folder.
+Kind kindOf(const QString& name, const QString& journalName)
 {
     const int nummer = journalNumber(journalName);
     if (nummer < 0)
-        return -1;
+        return Kind::None;
     const TournamentFileSet set = tournamentFileSet(QString(), QString(), nummer);
-    if (name == set.spelers)
-        return qint64(1) << 30;   // far beyond any tournament, within what one read holds
-    if (name == set.poules)
-        return 32768 * PouleRec::Length;   // a record per round, and rounds are 16-bit
     static const QRegularExpression notPlain(QStringLiteral("[/\\\\:\\x00-\\x1f]"));
-    if (tournamentNumberFromFileName(name) == nummer && !name.contains(notPlain))
-        return 2 * ToernooiRec::Length;   // one record, and no more than a part of a second
-    return -1;
+    return name == set.spelers   ? Kind::Spelers
+           : name == set.poules  ? Kind::Poules
+           : tournamentNumberFromFileName(name) == nummer && !name.contains(notPlain) ? Kind::Toernooi
+                                 : Kind::None;
+}
+
+bool allZero(QByteArrayView b)
+{
+    return std::all_of(b.begin(), b.end(), [](char c) { return c == 0; });
+}
+
+// Only what a change can make of each file, within the size it can have: a
+// carry-over appends whole player records after those it takes them from
+// (cutting off no more than a partial record); either change writes the
+// poules record of a round above the first, in place or past the last whole
+// record with zeros before it; a new round rewrites the settings record in
+// place.
+bool fitsChange(const FileChanges::Kept& k, Kind kind)
+{
+    const qint64 limit = kind == Kind::Spelers ? qint64(1) << 30   // far beyond any tournament, within one read
+                         : kind == Kind::Poules ? 32768 * PouleRec::Length   // rounds are 16-bit
+                                                : 2 * ToernooiRec::Length;
+    const qint64 before = k.before.size(), after = k.after.size();
+    if (kind == Kind::None || k.head.size() != HashLength || k.from < 0 || k.from > limit || before > limit - k.from
+        || after > limit - k.from)
+        return false;
+    constexpr int P = PouleRec::Length, T = ToernooiRec::Length;
+    switch (kind) {
+    case Kind::Spelers:
+        return k.from >= SpelerRec::Length && k.from % SpelerRec::Length == 0 && before < SpelerRec::Length
+               && after % SpelerRec::Length == 0;
+    case Kind::Poules:
+        return (k.from >= P && k.from % P == 0 && before >= P && after == before && k.after.mid(P) == k.before.mid(P))
+               || (before < P && after >= P && k.from + after >= 2 * P && (k.from + after) % P == 0
+                   && allZero(k.after.first(after - P)));
+    default:
+        return k.from == 0 && before >= T && after == before && k.after.mid(T) == k.before.mid(T)
+               && ToernooiRec::fromBytes(k.before.constData()).hasSignature()
+               && ToernooiRec::fromBytes(k.after.constData()).hasSignature();
+    }
 }
 
 bool mayTouch(const FileChanges::Kept& k, const QString& journalName, const std::vector<FileChanges::Kept>& earlier)
 {
-    const qint64 limit = sizeLimit(k.name, journalName);
     for (const auto& e : earlier)
         if (e.name == k.name)
             return false;
-    return limit >= 0 && k.head.size() == HashLength && k.from >= 0 && k.from <= limit
-           && k.before.size() <= limit - k.from && k.after.size() <= limit - k.from;
+    return fitsChange(k, kindOf(k.name, journalName));
 }
 
 // Whether the file holds what the change could have left: as before, as
@@ -163,10 +196,11 @@ bool setAside(const QString& journal, const QStringList& changed, QString* why)
     const QFileInfo fi(journal);
     const QString aside = fi.completeBaseName().replace(QStringLiteral("_ST"), QStringLiteral("-ST"))
                           + QStringLiteral(".afgezet");
-    QString text = QStringLiteral("Een onderbroken wijziging is niet ongedaan gemaakt !") + CrLf
-                   + (changed.size() == 1 ? QStringLiteral("Het bestand ") + changed.first() + QStringLiteral(" is")
-                                          : QStringLiteral("De bestanden ") + nameList(changed) + QStringLiteral(" zijn"))
-                   + QStringLiteral(" sindsdien veranderd, bijvoorbeeld door een Restore.") + CrLf;
+    const bool one = changed.size() == 1;
+    const QString text = QStringLiteral("Een onderbroken wijziging is niet ongedaan gemaakt !") + CrLf
+                         + (one ? QStringLiteral("Het bestand ") : QStringLiteral("De bestanden ")) + nameList(changed)
+                         + (one ? QStringLiteral(" is") : QStringLiteral(" zijn"))
+                         + QStringLiteral(" sindsdien veranderd, bijvoorbeeld door een Restore.") + CrLf;
     QString reason;
     QFile f(journal);
     const QString target = fi.dir().filePath(aside);
@@ -260,8 +294,13 @@ bool FileChanges::begin(QString* why)
     if (!parseJournal(bytes, QFileInfo(m_journal).fileName(), &check))
         return fail(why, QStringLiteral("Het bestand ") + m_kept[qMin(check.size(), m_kept.size() - 1)].name
                              + QStringLiteral(" kan niet veilig worden gewijzigd."));
+    if (!replaceFile(m_journal, bytes, why))
+        return false;
     // The journal reaches the disk before the first change does.
-    return replaceFile(m_journal, bytes, why) && syncToDisk(m_journal, why) && syncToDisk(folderOf(m_journal), why);
+    if (syncToDisk(m_journal, why) && syncToDisk(folderOf(m_journal), why))
+        return true;
+    removeFile(m_journal);
+    return false;
 }
 
 bool FileChanges::finish(QString* why)
