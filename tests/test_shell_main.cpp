@@ -439,8 +439,8 @@ private slots:
         QTest::newRow("change left halfway") << "halfway" << 1 << "";
         QTest::newRow("its journal damaged")
             << "halfway, damaged" << 1
-            << letOp + "Het hulpbestand HulpHerstel_ST007.dat is beschadigd !\r\nEen onderbroken wijziging kon "
-                       "daardoor niet ongedaan worden gemaakt;\r\nde bestanden DataSpelers_ST007.sts, "
+            << letOp + "Het hulpbestand HulpHerstel_ST007.dat is beschadigd !\r\nEen onderbroken wijziging is "
+                       "daardoor niet ongedaan gemaakt;\r\nde bestanden DataSpelers_ST007.sts, "
                        "DataPoules_ST007.stp en Voorjaar_ST007.stt kunnen half gewijzigd zijn.\r\nZet het toernooi "
                        "terug met Restore.";
         QTest::newRow("its files changed since")

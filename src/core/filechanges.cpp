@@ -178,7 +178,7 @@ QString damagedText(const QString& journal, bool read)
     const int nummer = journalNumber(name);
     QString text = QStringLiteral("Het hulpbestand ") + name
                    + (read ? QStringLiteral(" is beschadigd !") : QStringLiteral(" kan niet worden gelezen !"))
-                   + CrLf + QStringLiteral("Een onderbroken wijziging kon daardoor niet ongedaan worden gemaakt;");
+                   + CrLf + QStringLiteral("Een onderbroken wijziging is daardoor niet ongedaan gemaakt;");
     if (nummer >= 0) {
         const TournamentFileSet set = tournamentFileSet(QString(), QString(), nummer);
         const QStringList settings = QDir(folderOf(journal))
