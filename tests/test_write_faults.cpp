@@ -104,6 +104,28 @@ private slots:
         for (const auto& b : boxes)
             QVERIFY(b.title != "Gereed");
     }
+
+    // The medium goes away right after the players are written, so the store fails and cannot be undone;
+    // once it is back, "Doorkoppelen" again stores each player once.
+    void retried()
+    {
+        RoundsEnv env;
+        buildRound1(env.builder(), {3, 3});
+        env.load();
+        const QString spelers = PadSpelers();
+        const qint64 size = QFileInfo(spelers).size();
+        core::writeSeam().beforeStep = [&](int) { core::writeSeam().readOnly |= QFileInfo(spelers).size() != size; };
+        frmAutoKoppel w;  // four players over two poules
+        w.Text1()->setText("4");
+        w.Text2()->setText("2");
+        w.Command2()->click();
+        for (const char* prompt : {"De spelers konden niet worden opgeslagen !", "Spelers doorgekoppeld !"}) {
+            w.Command3()->click();
+            core::writeSeam() = {};
+            QVERIFY(env.msgs.boxes.last().prompt.startsWith(prompt));
+        }
+        QCOMPARE(QFileInfo(spelers).size(), size + 4 * core::SpelerRec::Length);
+    }
 };
 
 QTEST_MAIN(TestWriteFaults)

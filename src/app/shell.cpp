@@ -161,8 +161,9 @@ bool OpenTournament(const QString& settingsPath, bool meldFouten)
                       + QStringLiteral("Sluit het toernooi daar eerst af."));
     QString why;
     if (!core::undoUnfinishedChanges(PadHerstel(), &why))
-        return weiger(QStringLiteral("Een onderbroken wijziging van dit toernooi kon niet ongedaan worden gemaakt !")
-                      + CrLf + why);
+        return weiger(why);
+    if (!why.isEmpty())   // a journal set aside: the files stay as they were found
+        meld(why, platform::vbExclamation, MeldingTitel);
     // Read again: undoing an interrupted change may have put the settings back.
     const auto rec = core::readToernooi(settingsPath);
     const qint16 ronde = rec ? rec->laatsteRonde : 0;

@@ -517,6 +517,10 @@ QString noRoundText(qint16 ronde)
 bool storePlayersInRound(const CarryFiles& f, const std::vector<SpelerRec>& recs, qint16 ronde,
                          const std::function<void(PouleRec&)>& change, QString* why)
 {
+    // An older journal is finished first: what is read below must not hold a failed attempt.
+    FileChanges changes(f.herstel);
+    if (!changes.start(why))
+        return false;
     auto p = RecordFile<PouleRec>::read(f.poules, ronde);
     if (!p) {
         if (why)
@@ -526,19 +530,19 @@ bool storePlayersInRound(const CarryFiles& f, const std::vector<SpelerRec>& recs
     change(*p);
     QByteArray spelers;
     // The players file is written anew from what is read here: nothing may be missed.
-    if (!readFileBytes(f.spelers, &spelers) && QFileInfo::exists(f.spelers)) {
+    if (!readFileBytes(f.spelers, &spelers)) {
         if (why)
             *why = QStringLiteral("Het spelersbestand kan niet worden gelezen.");
         return false;
     }
     // The new records follow the last whole one, as an append would put them.
     const qint64 heel = spelers.size() / SpelerRec::Length * SpelerRec::Length;
-    spelers.truncate(heel);
+    QByteArray nieuw;
     for (const SpelerRec& s : recs)
-        spelers.append(s.toBytes());
-    FileChanges changes(f.herstel);
-    changes.keep(f.spelers, heel);
-    changes.keep(f.poules, (ronde - 1) * PouleRec::Length);
+        nieuw.append(s.toBytes());
+    spelers = spelers.first(heel) + nieuw;
+    changes.keep(f.spelers, heel, nieuw, true);
+    changes.keep(f.poules, (ronde - 1) * PouleRec::Length, p->toBytes());
     if (!changes.begin(why))
         return false;
     if (replaceFile(f.spelers, spelers, why) && RecordFile<PouleRec>::write(f.poules, ronde, *p, why))

@@ -19,6 +19,9 @@ PouleRec newRoundRecord(qint16 ronde)
 qint16 createNextRound(const QString& poulesPath, const QString& toernooiPath, const QString& herstelPath,
                        qint16 laatsteRonde, ToernooiRec* toernooi, QString* why)
 {
+    FileChanges changes(herstelPath);
+    if (!changes.start(why))
+        return 0;
     auto stored = readToernooi(toernooiPath);
     if (!stored) {
         if (why)
@@ -35,9 +38,8 @@ qint16 createNextRound(const QString& poulesPath, const QString& toernooiPath, c
         return 0;
     }
     stored->laatsteRonde = qint16(stored->laatsteRonde + 1);
-    FileChanges changes(herstelPath);
-    changes.keep(poulesPath, (nieuw - 1) * PouleRec::Length);
-    changes.keep(toernooiPath);
+    changes.keep(poulesPath, (nieuw - 1) * PouleRec::Length, newRoundRecord(nieuw).toBytes());
+    changes.keep(toernooiPath, 0, stored->toBytes());
     if (!changes.begin(why))
         return 0;
     if (!RecordFile<PouleRec>::write(poulesPath, nieuw, newRoundRecord(nieuw), why)
