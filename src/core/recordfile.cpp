@@ -2,7 +2,9 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <sys/resource.h>
 
 namespace core {
 
@@ -15,6 +17,8 @@ bool fail(QString* why, const QString& reason)
     return false;
 }
 
+QString systemText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
 // Before each change to a file; false when the change may not be made.
 bool nextStep(QString* why)
 {
@@ -22,30 +26,50 @@ bool nextStep(QString* why)
     ++s.steps;
     if (s.beforeStep)
         s.beforeStep(s.steps);
-    return !s.readOnly || fail(why, QString::fromLocal8Bit(std::strerror(EROFS)));
+    return !s.readOnly || fail(why, systemText(EROFS));
 }
 
-// Writes all bytes at the current position and pushes them to the system.
-// Qt's own buffering reports a full disk only at the flush, and a save file
-// may even commit after its last flush failed: so flush and check here.
+} // namespace
+
+// The seam's full disk: the system itself refuses the bytes beyond the room,
+// after a short write, as a full disk does (only it calls it "file too large").
+struct SizeLimit {
+    explicit SizeLimit(qint64 end)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit l = old;
+        l.rlim_cur = rlim_t(end);
+        setrlimit(RLIMIT_FSIZE, &l);
+    }
+    ~SizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
+    rlimit old{};
+};
+
+namespace {
+
+// Writes all bytes at the current position of a file opened unbuffered, so
+// that nothing is left in Qt's buffer to fail later. A write the system takes
+// only in part is followed by one for the rest, which gets the system's
+// reason (Qt calls the short write itself an unknown error).
 bool writeOut(QFileDevice& f, const QByteArray& bytes, QString* why)
 {
+    Q_ASSERT(f.openMode() & QIODevice::Unbuffered);
     if (!nextStep(why))
         return false;
     WriteSeam& s = writeSeam();
-    qint64 n = bytes.size();
-    bool full = false;
+    s.refusal.reset();
     if (s.bytesLeft >= 0) {
-        const qint64 growth = qMax<qint64>(0, f.pos() + n - f.size());
-        full = growth > s.bytesLeft;
-        if (full)
-            n -= growth - s.bytesLeft;
+        const qint64 growth = qMax<qint64>(0, f.pos() + bytes.size() - f.size());
+        if (growth > s.bytesLeft)
+            s.refusal = std::make_shared<SizeLimit>(f.size() + s.bytesLeft);
         s.bytesLeft -= qMin(growth, s.bytesLeft);
     }
-    if ((n > 0 && f.write(bytes.constData(), n) != n) || !f.flush() || f.error() != QFileDevice::NoError)
-        return fail(why, f.errorString());
-    if (full)
-        return fail(why, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+    for (qint64 done = 0, w = 0; done < bytes.size(); done += w)
+        if ((w = f.write(bytes.constData() + done, bytes.size() - done)) <= 0) {
+            const QString reason = f.errorString();
+            return fail(why, s.refusal && reason == systemText(EFBIG) ? systemText(ENOSPC) : reason);
+        }
     return true;
 }
 
@@ -83,7 +107,7 @@ bool putRecordBytes(const QString& path, qint64 k, const QByteArray& bytes, int 
     if (!QFileInfo::exists(path))
         return replaceFile(path, QByteArray(at, '\0') + bytes, why);
     QFile f(path);
-    if (!f.open(QIODevice::ReadWrite))
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         return fail(why, f.errorString());
     const qint64 oldSize = f.size();
     if (!f.seek(at))
@@ -91,15 +115,14 @@ bool putRecordBytes(const QString& path, qint64 k, const QByteArray& bytes, int 
     if (writeOut(f, bytes, why))
         return true;
     // A record that did not fit leaves no fragment behind.
-    if (f.size() > oldSize)
-        f.resize(oldSize);
+    f.resize(oldSize);
     return false;
 }
 
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* why)
 {
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(why, f.errorString());
     // The rename is a change of its own: a stop right before it leaves the old file.
     if (!writeOut(f, bytes, why) || !nextStep(why)) {
@@ -114,15 +137,20 @@ bool putTail(const QString& path, qint64 offset, const QByteArray& bytes, QStrin
     QFile f(path);
     if (!f.exists())
         return offset == 0 ? replaceFile(path, bytes, why) : fail(why, QStringLiteral("Bestand niet gevonden."));
-    if (!f.open(QIODevice::ReadWrite) || !f.seek(offset))
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Unbuffered) || !f.seek(offset))
         return fail(why, f.errorString());
     // Put back in place, so that it needs no room on a full disk; a file
     // that already ends so is left alone.
-    if (f.size() == offset + bytes.size() && f.read(bytes.size()) == bytes)
+    const qint64 oldSize = f.size();
+    if (oldSize == offset + bytes.size() && f.read(bytes.size()) == bytes)
         return true;
     if (!f.seek(offset))
         return fail(why, f.errorString());
-    if (!writeOut(f, bytes, why) || !nextStep(why))
+    if (!writeOut(f, bytes, why)) {
+        f.resize(oldSize);   // no fragment behind the old end
+        return false;
+    }
+    if (!nextStep(why))
         return false;
     return f.resize(offset + bytes.size()) || fail(why, f.errorString());
 }

@@ -33,8 +33,12 @@ bool removeFile(const QString& path, QString* why = nullptr);
 
 // Lets tests make these writes fail as on a full disk, or stop between two
 // changes as when the program is killed. Untouched in the program itself.
+struct SizeLimit;
 struct WriteSeam {
     qint64 bytesLeft = -1;                  // room left for files to grow; -1: no limit
+    // The system itself refuses what does not fit, from then on until the
+    // next write or until the seam is reset.
+    std::shared_ptr<SizeLimit> refusal;
     bool readOnly = false;                  // every change fails, as on a read-only medium
     std::function<void(int)> beforeStep;    // gets the running number of each change
     int steps = 0;
