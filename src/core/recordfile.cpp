@@ -1,5 +1,7 @@
 #include "recordfile.h"
+#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <cerrno>
 #include <csignal>
@@ -29,25 +31,6 @@ bool nextStep(QString* why)
     return !s.readOnly || fail(why, systemText(EROFS));
 }
 
-} // namespace
-
-// The seam's full disk: the system itself refuses the bytes beyond the room,
-// after a short write, as a full disk does (only it calls it "file too large").
-struct SizeLimit {
-    explicit SizeLimit(qint64 end)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &old);
-        rlimit l = old;
-        l.rlim_cur = rlim_t(end);
-        setrlimit(RLIMIT_FSIZE, &l);
-    }
-    ~SizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
-    rlimit old{};
-};
-
-namespace {
-
 // Writes all bytes at the current position of a file opened unbuffered, so
 // that nothing is left in Qt's buffer to fail later. A write the system takes
 // only in part is followed by one for the rest, which gets the system's
@@ -73,12 +56,39 @@ bool writeOut(QFileDevice& f, const QByteArray& bytes, QString* why)
     return true;
 }
 
+// Opens the save file and writes the new content aside.
+bool writeAside(QSaveFile& f, const QByteArray& bytes, QString* why)
+{
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(why, f.errorString());
+    return writeOut(f, bytes, why);
+}
+
 } // namespace
 
 WriteSeam& writeSeam()
 {
     static WriteSeam seam;
     return seam;
+}
+
+// The seam's full disk, too: the system itself refuses what does not fit.
+SizeLimit::SizeLimit(qint64 end)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit l{};
+    getrlimit(RLIMIT_FSIZE, &l);
+    m_old = l.rlim_cur;
+    l.rlim_cur = rlim_t(qMax<qint64>(0, end));
+    setrlimit(RLIMIT_FSIZE, &l);
+}
+
+SizeLimit::~SizeLimit()
+{
+    rlimit l{};
+    getrlimit(RLIMIT_FSIZE, &l);
+    l.rlim_cur = rlim_t(m_old);
+    setrlimit(RLIMIT_FSIZE, &l);
 }
 
 qint64 recordCount(const QString& path, int length)
@@ -122,14 +132,29 @@ bool putRecordBytes(const QString& path, qint64 k, const QByteArray& bytes, int 
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* why)
 {
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(why, f.errorString());
     // The rename is a change of its own: a stop right before it leaves the old file.
-    if (!writeOut(f, bytes, why) || !nextStep(why)) {
+    if (!writeAside(f, bytes, why) || !nextStep(why)) {
         f.cancelWriting();
         return false;
     }
     return f.commit() || fail(why, f.errorString());
+}
+
+bool tryWriteAside(const QString& path, const QByteArray& bytes, QString* why)
+{
+    QSaveFile f(path);
+    const bool ok = writeAside(f, bytes, why);
+    f.cancelWriting();
+    return ok;
+}
+
+void removeUnfinishedReplacements(const QString& folder, const QStringList& names)
+{
+    static const QRegularExpression suffix(QStringLiteral("^\\.[A-Za-z]{6}$"));
+    const QDir dir(folder);
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::NoSymLinks))
+        if (entry.size() > 7 && names.contains(entry.chopped(7)) && suffix.match(entry.right(7)).hasMatch())
+            QFile::remove(dir.filePath(entry));
 }
 
 bool putTail(const QString& path, qint64 offset, const QByteArray& bytes, QString* why)
