@@ -96,7 +96,9 @@ TournamentLock LockTournament(QString* detail)
         }
         if (lock->error() == QLockFile::LockFailedError) {
             // Qt takes over the lock of a copy on this computer that has gone, but
-            // trusts one it cannot read or that names another computer.
+            // trusts one it cannot read or that names another computer. It counts
+            // while a running copy keeps it locked, while the process it names runs
+            // here, or, when the file system cannot tell, if it names another computer.
             qint64 pid = 0;
             QString host, app;
             const bool named = lock->getLockInfo(&pid, &host, &app);
