@@ -139,7 +139,7 @@ class TestCoreWriteFaults : public QObject {
         syncSeam() = [&](const QString& p) { return m_synced << QDir(d.path()).relativeFilePath(p), true; };
         const bool ok = k.op(f, nullptr);
         m_growth = (qint64(1) << 40) - writeSeam().bytesLeft;
-        writeSeam().bytesLeft = -1;
+        writeSeam() = {};
         syncSeam() = nullptr;
         m_after = snapshot(d.path());
         return ok && m_after != m_before;
@@ -164,10 +164,12 @@ private slots:
             syncSeam() = [room](const QString&) { return room != -2; };
             QString why;
             const bool ok = cases[c].op(f, &why);
-            writeSeam().bytesLeft = -1;
+            writeSeam() = {};
             syncSeam() = nullptr;
             QCOMPARE(ok, room == -2 ? m_synced.isEmpty() : m_growth == 0);
             QCOMPARE(why.isEmpty(), ok);
+            if (room != -2 && !ok)
+                QCOMPARE(why, QString::fromLocal8Bit(strerror(ENOSPC)));
             QCOMPARE(snapshot(d.path()), ok ? m_after : m_before);
             if (m_growth == 0 && room == 0)
                 break;
@@ -184,7 +186,8 @@ private slots:
             const TournamentFileSet f = setUp(d.path());
             const pid_t pid = fork();
             if (pid == 0) {
-                writeSeam() = {-1, false, [n](int step) { step == n ? _exit(86) : void(); }};
+                writeSeam().steps = 0;
+                writeSeam().beforeStep = [n](int step) { step == n ? _exit(86) : void(); };
                 _exit(cases[c].op(f, nullptr) ? 0 : 1);
             }
             QCOMPARE(waitpid(pid, &status, 0), pid);

@@ -14,6 +14,7 @@
 #include "support/shell_fixture.h"
 #include <QtTest>
 #include <QtWidgets>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -432,10 +433,20 @@ private slots:
                                    << letOp + "Het toernooibestand Voorjaar_ST007.stt is beschadigd !\r\n"
                                               "Het aantal rondes is  0, dat moet minstens 1 zijn.\r\n"
                                               "Zet het toernooi terug met Restore.";
-        QTest::newRow("open in another copy") << "in use" << 1
-                                              << letOp + "Dit toernooi is al geopend in een ander exemplaar van "
-                                                         "Stootplanner !\r\nSluit het toernooi daar eerst af.";
+        const QString open = letOp + "Dit toernooi is al geopend in een ander exemplaar van Stootplanner !\r\n"
+                                     "Sluit het toernooi daar eerst af.";
+        QTest::newRow("open in another copy") << "in use" << 1 << open;
+        QTest::newRow("open in a copy on another computer") << "held lock:4242\nstootplanner\nZaal-PC\n" << 1
+                                                            << open + "\r\nHet toernooi is geopend op computer Zaal-PC.";
+        QTest::newRow("lock of a running program") << "lock:<pid>\n<app>\n<host>\n" << 1 << open;
         QTest::newRow("lock of a copy that ended") << "stale" << 1 << "";
+        QTest::newRow("lock brought from another computer") << "lock:4242\nstootplanner\nZaal-PC\n" << 1 << "";
+        QTest::newRow("lock left empty") << "lock:" << 1 << "";
+        QTest::newRow("lock damaged") << "lock:\x01\x7f kapot" << 1 << "";
+        QTest::newRow("no room for the lock")
+            << "no room" << 1
+            << letOp + "Het bestand Geopend-ST007.lock kon niet worden aangemaakt in de toernooimap !\r\n"
+                       "Zonder dit bestand wordt het toernooi niet geopend.\r\n" + strerror(EFBIG);
         QTest::newRow("change left halfway") << "halfway" << 1 << "";
         QTest::newRow("its journal damaged")
             << "halfway, damaged" << 1
@@ -448,6 +459,7 @@ private slots:
             << "Let op!|48|Een onderbroken wijziging is niet ongedaan gemaakt !\r\nHet bestand Voorjaar_ST007.stt is "
                "sindsdien veranderd, bijvoorbeeld door een Restore.\r\nHet hulpbestand staat nu apart als HulpH";
         QTest::newRow("read-only folder") << "read-only" << 1 << "";
+        QTest::newRow("lock of a copy that ended, read-only folder") << "stale, read-only" << 1 << "";
     }
     void open()
     {
@@ -465,8 +477,15 @@ private slots:
         b.toernooi.laatsteRonde = 2;
         b.addPlayer(1, "Jansen", "J.", 1, 1, core::Fixed::fromDouble(1.2));
         const core::TournamentFileSet f = b.write();
-        QFile settings(f.map + f.toernooi);
+        QFile settings(f.map + f.toernooi), lock(f.map + f.slot);
         std::optional<QLockFile> elders;
+        // What a copy ended between a write and its rename left (gone once the lock is ours), and look-alikes.
+        const QStringList left = {f.spelers + ".AbCdEf", f.toernooi + ".qwerty"},
+                          alike = {f.spelers + ".AbCdE1", f.spelers + ".AbCdEfg", f.poules + "-AbCdE",
+                                   "DataSpelers_ST008.sts.AbCdEf", "Stootplanner.ini.AbCdEf"};
+        const bool madeLeft = box.isEmpty() || box.contains("al geopend");
+        for (const QString& n : left + alike)
+            QVERIFY(!madeLeft || testsupport::writeAll(f.map + n, "kopie"));
         QImage logo(40, 20, QImage::Format_RGB32);
         QDir().mkpath(prog);
         if (damage == "gone")
@@ -481,10 +500,18 @@ private slots:
             QVERIFY(core::writeToernooi(settings.fileName(), b.toernooi));
         } else if (damage == "in use")
             QVERIFY(elders.emplace(f.map + f.slot).tryLock(0));
-        else if (damage == "stale") {
+        else if (damage.startsWith("stale")) {
             if (fork() == 0)
                 _exit(QLockFile(f.map + f.slot).lock() ? 0 : 1);  // ends without giving the lock up
             wait(nullptr);
+        } else if (damage.contains("lock:")) {  // as found; "held": a running copy keeps it locked
+            const QString text = damage.section(':', 1).replace("<pid>", QString::number(getpid()))
+                                     .replace("<app>", QFileInfo(QCoreApplication::applicationFilePath()).fileName())
+                                     .replace("<host>", QSysInfo::machineHostName());
+            QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(text.toLatin1()) >= 0 && lock.flush());
+            if (!damage.startsWith("held"))
+                lock.close();
+            QVERIFY(!lock.isOpen() || flock(lock.handle(), LOCK_EX | LOCK_NB) == 0);
         } else if (damage.startsWith("halfway")) {  // a new round stopped before its poules record: undone
             core::FileChanges c(f.map + f.herstel);
             b.toernooi.laatsteRonde = 3;
@@ -496,24 +523,28 @@ private slots:
             const QString herstel = f.map + f.herstel;
             QVERIFY(damage.endsWith("damaged") ? QFile::resize(herstel, QFileInfo(herstel).size() - 1)
                     : !damage.endsWith("since") || core::writeToernooi(f.map + f.toernooi, b.toernooi));
-        } else if (damage == "read-only") {
-            QVERIFY(QFile::setPermissions(f.map, QFile::ReadOwner | QFile::ExeOwner));
-            if (QFile(f.map + "x").open(QIODevice::WriteOnly))
-                QSKIP("file permissions do not bind this user");
         } else if (damage == "own files") {
             logo.fill(Qt::blue);
             QVERIFY(core::writeClubnaam(prog + "Clubnaam_Stootplanner.dat", club)
                     && logo.save(prog + "Stootplanner_logo.bmp", "BMP"));
-        } else if (!damage.isEmpty() && !damage.startsWith("no ini"))
+        } else if (damage.startsWith("XX"))
             QVERIFY(settings.open(QIODevice::ReadWrite) && settings.write(damage.toLatin1()) == damage.size());
         settings.close();
+        if (damage == "read-only" || damage == "stale, read-only") {
+            QVERIFY(QFile::setPermissions(f.map, QFile::ReadOwner | QFile::ExeOwner));
+            if (QFile(f.map + "x").open(QIODevice::WriteOnly))
+                QSKIP("file permissions do not bind this user");
+        }
         QVERIFY(damage.startsWith("no ini") || core::writeIni(prog + "Stootplanner.ini", {f.map, f.toernooi}));
         ScriptedMessages msgs;
-        core::writeSeam().readOnly = damage.endsWith("read-only");
+        core::writeSeam().readOnly = damage == "no ini, read-only";
         QString offered;
         QTimer::singleShot(0, [&] {
             if (auto* dlg = qobject_cast<frmStart*>(QApplication::activeModalWidget())) {
                 offered = dlg->Label1()->text();
+                std::optional<core::SizeLimit> full;  // the system refuses what a file would grow by
+                if (damage == "no room")
+                    full.emplace(0);
                 (button == 1 ? dlg->Command1() : dlg->Command2())->click();
             }
         });
@@ -545,15 +576,20 @@ private slots:
         QCOMPARE(QStringList({ProgrammaMap, MeldingTitel, hoofd->windowTitle()}),
                  QStringList({prog, "Let op!", clubName}));
         QCOMPARE(testsupport::readAll(prog + "Clubnaam_Stootplanner.dat"),
-                 damage.endsWith("read-only") ? QByteArray() : clubName.toLatin1().leftJustified(40));
+                 damage == "no ini, read-only" ? QByteArray() : clubName.toLatin1().leftJustified(40));
         QCOMPARE(hoofd->Picture3().size(), club.isEmpty() ? QSize(0, 0) : QSize(40, 20));
-        QCOMPARE(QFile::exists(f.map + f.slot), (loaded && damage != "read-only") || damage == "in use");
+        // The lock is ours while it is open; another's and one that could not be removed stay.
+        const bool readOnly = damage.endsWith("read-only");
+        const bool kept = box.contains("al geopend") || damage.startsWith("stale,");
+        QCOMPARE(QFile::exists(f.map + f.slot), (loaded && !readOnly) || kept);
+        for (const QString& n : left + alike)
+            QCOMPARE(QFile::exists(f.map + n), madeLeft && !(loaded && !readOnly && left.contains(n)));
         // A damaged journal stays, one of files changed since is set aside.
         const QString aside = damage.endsWith("since") ? "HulpHerstel-ST007.afgezet" : "";
         QCOMPARE(QDir(f.map).entryList({"HulpHerstel*"}).join(""), damage.endsWith("damaged") ? f.herstel : aside);
         hoofd->close();
         QVERIFY(hoofd->shutDownDone());
-        QCOMPARE(QFile::exists(f.map + f.slot), damage == "in use");  // given up at the end
+        QCOMPARE(QFile::exists(f.map + f.slot), kept);  // given up at the end
         QFile::setPermissions(f.map, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(testsupport::readAll(prog + "Stootplanner.ini"),
                  loaded ? (f.map + "\r\n" + f.toernooi + "\r\n").toUtf8() : damage.startsWith("no ini") ? "" : other);

@@ -1,7 +1,9 @@
 #include "modStootplanner.h"
 #include "core/recordfile.h"
+#include "platform/lockowner.h"
 #include <QFileInfo>
 #include <QLockFile>
+#include <QSysInfo>
 #include <memory>
 
 namespace modStootplanner {
@@ -54,22 +56,67 @@ core::TournamentFileSet fileSet()
     return core::tournamentFileSet(ToernooiMap, QString(), nr < 0 ? 0 : nr);
 }
 std::unique_ptr<QLockFile> slot;
+
+// A computer name as read from a lock file, fit to be shown.
+QString printableName(QString naam)
+{
+    naam.removeIf([](QChar c) { return !c.isPrint(); });
+    return naam.left(64);
+}
 } // namespace
 
 QString PadHerstel() { return ToernooiMap + fileSet().herstel; }
 QString PadSlot() { return ToernooiMap + fileSet().slot; }
 
-TournamentLock LockTournament()
+TournamentLock LockTournament(QString* detail)
 {
-    auto lock = std::make_unique<QLockFile>(PadSlot());
+    const QString path = PadSlot();
+    auto zonder = [&](const QString& why) {
+        // A read-only folder or medium takes no lock, and no writes either.
+        if (!QFileInfo(ToernooiMap).isWritable())
+            return TournamentLock::NotPossible;
+        if (detail)
+            *detail = why;
+        return TournamentLock::Failed;
+    };
+    // Something other than a plain file there is no lock, and reading it could hang.
+    const QFileInfo found(path);
+    if (QFile odd(path); (found.isSymLink() || (found.exists() && !found.isFile())) && !odd.remove())
+        return zonder(odd.errorString());
+    auto lock = std::make_unique<QLockFile>(path);
     // Held for hours: only an owner that has gone makes the lock stale.
     lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
-        slot = std::move(lock);
-        return TournamentLock::Held;
+    for (int poging = 0; poging < 3; ++poging) {
+        if (lock->tryLock(0)) {
+            slot = std::move(lock);
+            const core::TournamentFileSet f = fileSet();
+            core::removeUnfinishedReplacements(
+                ToernooiMap, {BestandToernooi, f.spelers, f.uitslag, f.poules, f.planning, f.herstel});
+            return TournamentLock::Held;
+        }
+        if (lock->error() == QLockFile::LockFailedError) {
+            // Qt takes over the lock of a copy on this computer that has gone, but
+            // trusts one it cannot read or that names another computer. It counts
+            // while a running copy keeps it locked, while the process it names runs
+            // here, or, when the file system cannot tell, if it names another computer.
+            qint64 pid = 0;
+            QString host, app;
+            const bool named = lock->getLockInfo(&pid, &host, &app);
+            const bool here = host.isEmpty() || host == QSysInfo::machineHostName();
+            const platform::LockHolder holder = platform::lockFileHolder(path);
+            if (holder == platform::LockHolder::Running
+                || (named && (here ? platform::processRuns(pid, app) : holder == platform::LockHolder::Unknown))) {
+                if (detail)
+                    *detail = here ? QString() : printableName(host);
+                return TournamentLock::InUse;
+            }
+            if (QFile stale(path); !stale.remove())
+                return zonder(stale.errorString());
+        } else if (QString why; !core::tryWriteAside(path, QByteArray(128, '\n'), &why)) {
+            return zonder(why);   // Qt keeps the system's reason to itself; a write beside it finds it
+        }
     }
-    // A read-only folder or medium takes no lock, and no writes either.
-    return lock->error() == QLockFile::LockFailedError ? TournamentLock::InUse : TournamentLock::NotPossible;
+    return zonder(QString());
 }
 
 void UnlockTournament() { slot.reset(); }

@@ -83,9 +83,15 @@ void SetTournamentFiles(const QString& map, const QString& bestandToernooi);
 void ResetContext();
 
 // Takes the lock beside the settings file, for as long as the tournament is
-// open, so that two copies of the program never write the same files.
-enum class TournamentLock { Held, InUse, NotPossible };
-TournamentLock LockTournament();
+// open, so that two copies of the program never write the same files, and
+// then removes what a copy that was ended halfway left of its files. A lock
+// counts only while a running copy holds it: one that names nothing or a
+// process that has gone is taken over. InUse gives in `detail` the other
+// computer's name (empty for this one); Failed, when the lock cannot be made
+// in a folder that can be written, the system's reason. NotPossible: nothing
+// can be written in the folder, so it opens without a lock.
+enum class TournamentLock { Held, InUse, NotPossible, Failed };
+TournamentLock LockTournament(QString* detail = nullptr);
 void UnlockTournament();
 
 bool FileExists(const QString& path);

@@ -156,9 +156,22 @@ bool OpenTournament(const QString& settingsPath, bool meldFouten)
         ResetContext();
         return meld(tekst, platform::vbCritical, MeldingTitel);
     };
-    if (LockTournament() == TournamentLock::InUse)
+    QString slotInfo;
+    switch (LockTournament(&slotInfo)) {
+    case TournamentLock::InUse:
         return weiger(QStringLiteral("Dit toernooi is al geopend in een ander exemplaar van Stootplanner !") + CrLf
-                      + QStringLiteral("Sluit het toernooi daar eerst af."));
+                      + QStringLiteral("Sluit het toernooi daar eerst af.")
+                      + (slotInfo.isEmpty() ? QString()
+                                            : CrLf + QStringLiteral("Het toernooi is geopend op computer ") + slotInfo
+                                                  + QStringLiteral(".")));
+    case TournamentLock::Failed:  // without the lock two copies could write it at once
+        return weiger(QStringLiteral("Het bestand ") + QFileInfo(PadSlot()).fileName()
+                      + QStringLiteral(" kon niet worden aangemaakt in de toernooimap !") + CrLf
+                      + QStringLiteral("Zonder dit bestand wordt het toernooi niet geopend.")
+                      + (slotInfo.isEmpty() ? QString() : CrLf + slotInfo));
+    default:
+        break;
+    }
     QString why;
     if (!core::undoUnfinishedChanges(PadHerstel(), &why))
         return weiger(why);

@@ -1,8 +1,12 @@
 #include "recordfile.h"
+#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <sys/resource.h>
 
 namespace core {
 
@@ -15,6 +19,8 @@ bool fail(QString* why, const QString& reason)
     return false;
 }
 
+QString systemText(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
 // Before each change to a file; false when the change may not be made.
 bool nextStep(QString* why)
 {
@@ -22,31 +28,40 @@ bool nextStep(QString* why)
     ++s.steps;
     if (s.beforeStep)
         s.beforeStep(s.steps);
-    return !s.readOnly || fail(why, QString::fromLocal8Bit(std::strerror(EROFS)));
+    return !s.readOnly || fail(why, systemText(EROFS));
 }
 
-// Writes all bytes at the current position and pushes them to the system.
-// Qt's own buffering reports a full disk only at the flush, and a save file
-// may even commit after its last flush failed: so flush and check here.
+// Writes all bytes at the current position of a file opened unbuffered, so
+// that nothing is left in Qt's buffer to fail later. A write the system takes
+// only in part is followed by one for the rest, which gets the system's
+// reason (Qt calls the short write itself an unknown error).
 bool writeOut(QFileDevice& f, const QByteArray& bytes, QString* why)
 {
+    Q_ASSERT(f.openMode() & QIODevice::Unbuffered);
     if (!nextStep(why))
         return false;
     WriteSeam& s = writeSeam();
-    qint64 n = bytes.size();
-    bool full = false;
+    s.refusal.reset();
     if (s.bytesLeft >= 0) {
-        const qint64 growth = qMax<qint64>(0, f.pos() + n - f.size());
-        full = growth > s.bytesLeft;
-        if (full)
-            n -= growth - s.bytesLeft;
+        const qint64 growth = qMax<qint64>(0, f.pos() + bytes.size() - f.size());
+        if (growth > s.bytesLeft)
+            s.refusal = std::make_shared<SizeLimit>(f.size() + s.bytesLeft);
         s.bytesLeft -= qMin(growth, s.bytesLeft);
     }
-    if ((n > 0 && f.write(bytes.constData(), n) != n) || !f.flush() || f.error() != QFileDevice::NoError)
-        return fail(why, f.errorString());
-    if (full)
-        return fail(why, QString::fromLocal8Bit(std::strerror(ENOSPC)));
+    for (qint64 done = 0, w = 0; done < bytes.size(); done += w)
+        if ((w = f.write(bytes.constData() + done, bytes.size() - done)) <= 0) {
+            const QString reason = f.errorString();
+            return fail(why, s.refusal && reason == systemText(EFBIG) ? systemText(ENOSPC) : reason);
+        }
     return true;
+}
+
+// Opens the save file and writes the new content aside.
+bool writeAside(QSaveFile& f, const QByteArray& bytes, QString* why)
+{
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(why, f.errorString());
+    return writeOut(f, bytes, why);
 }
 
 } // namespace
@@ -55,6 +70,25 @@ WriteSeam& writeSeam()
 {
     static WriteSeam seam;
     return seam;
+}
+
+// The seam's full disk, too: the system itself refuses what does not fit.
+SizeLimit::SizeLimit(qint64 end)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit l{};
+    getrlimit(RLIMIT_FSIZE, &l);
+    m_old = l.rlim_cur;
+    l.rlim_cur = rlim_t(qMax<qint64>(0, end));
+    setrlimit(RLIMIT_FSIZE, &l);
+}
+
+SizeLimit::~SizeLimit()
+{
+    rlimit l{};
+    getrlimit(RLIMIT_FSIZE, &l);
+    l.rlim_cur = rlim_t(m_old);
+    setrlimit(RLIMIT_FSIZE, &l);
 }
 
 qint64 recordCount(const QString& path, int length)
@@ -83,7 +117,7 @@ bool putRecordBytes(const QString& path, qint64 k, const QByteArray& bytes, int 
     if (!QFileInfo::exists(path))
         return replaceFile(path, QByteArray(at, '\0') + bytes, why);
     QFile f(path);
-    if (!f.open(QIODevice::ReadWrite))
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
         return fail(why, f.errorString());
     const qint64 oldSize = f.size();
     if (!f.seek(at))
@@ -91,22 +125,36 @@ bool putRecordBytes(const QString& path, qint64 k, const QByteArray& bytes, int 
     if (writeOut(f, bytes, why))
         return true;
     // A record that did not fit leaves no fragment behind.
-    if (f.size() > oldSize)
-        f.resize(oldSize);
+    f.resize(oldSize);
     return false;
 }
 
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* why)
 {
     QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return fail(why, f.errorString());
     // The rename is a change of its own: a stop right before it leaves the old file.
-    if (!writeOut(f, bytes, why) || !nextStep(why)) {
+    if (!writeAside(f, bytes, why) || !nextStep(why)) {
         f.cancelWriting();
         return false;
     }
     return f.commit() || fail(why, f.errorString());
+}
+
+bool tryWriteAside(const QString& path, const QByteArray& bytes, QString* why)
+{
+    QSaveFile f(path);
+    const bool ok = writeAside(f, bytes, why);
+    f.cancelWriting();
+    return ok;
+}
+
+void removeUnfinishedReplacements(const QString& folder, const QStringList& names)
+{
+    static const QRegularExpression suffix(QStringLiteral("^\\.[A-Za-z]{6}$"));
+    const QDir dir(folder);
+    for (const QString& entry : dir.entryList(QDir::Files | QDir::NoSymLinks))
+        if (entry.size() > 7 && names.contains(entry.chopped(7)) && suffix.match(entry.right(7)).hasMatch())
+            QFile::remove(dir.filePath(entry));
 }
 
 bool putTail(const QString& path, qint64 offset, const QByteArray& bytes, QString* why)
@@ -114,15 +162,20 @@ bool putTail(const QString& path, qint64 offset, const QByteArray& bytes, QStrin
     QFile f(path);
     if (!f.exists())
         return offset == 0 ? replaceFile(path, bytes, why) : fail(why, QStringLiteral("Bestand niet gevonden."));
-    if (!f.open(QIODevice::ReadWrite) || !f.seek(offset))
+    if (!f.open(QIODevice::ReadWrite | QIODevice::Unbuffered) || !f.seek(offset))
         return fail(why, f.errorString());
     // Put back in place, so that it needs no room on a full disk; a file
     // that already ends so is left alone.
-    if (f.size() == offset + bytes.size() && f.read(bytes.size()) == bytes)
+    const qint64 oldSize = f.size();
+    if (oldSize == offset + bytes.size() && f.read(bytes.size()) == bytes)
         return true;
     if (!f.seek(offset))
         return fail(why, f.errorString());
-    if (!writeOut(f, bytes, why) || !nextStep(why))
+    if (!writeOut(f, bytes, why)) {
+        f.resize(oldSize);   // no fragment behind the old end
+        return false;
+    }
+    if (!nextStep(why))
         return false;
     return f.resize(offset + bytes.size()) || fail(why, f.errorString());
 }

@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -27,14 +28,35 @@ bool putRecordBytes(const QString& path, qint64 k, const QByteArray& bytes, int 
 // Replaces the whole file by the given bytes in one step: a new file is
 // written aside and renamed over the old one only once it is complete.
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* why = nullptr);
+// Writes the bytes aside as replaceFile does, but keeps nothing: false with
+// the system's reason when they cannot be written there.
+bool tryWriteAside(const QString& path, const QByteArray& bytes, QString* why = nullptr);
+// Removes what replaceFile leaves of these files in a folder when the
+// program is ended between its write and its rename: QSaveFile's temporary,
+// the name followed by "." and six letters. Nothing else is touched.
+void removeUnfinishedReplacements(const QString& folder, const QStringList& names);
 // Puts bytes at an offset, in place, and cuts the file off right after them.
 bool putTail(const QString& path, qint64 offset, const QByteArray& bytes, QString* why = nullptr);
 bool removeFile(const QString& path, QString* why = nullptr);
 
 // Lets tests make these writes fail as on a full disk, or stop between two
 // changes as when the program is killed. Untouched in the program itself.
+// The system refuses every write beyond `end` bytes of a file, after a short
+// write, as on a full disk (it calls it "file too large"), while this lives.
+struct SizeLimit {
+    explicit SizeLimit(qint64 end);
+    ~SizeLimit();
+    SizeLimit(const SizeLimit&) = delete;
+    SizeLimit& operator=(const SizeLimit&) = delete;
+
+private:
+    quint64 m_old = 0;
+};
 struct WriteSeam {
     qint64 bytesLeft = -1;                  // room left for files to grow; -1: no limit
+    // The system itself refuses what does not fit, from then on until the
+    // next write or until the seam is reset.
+    std::shared_ptr<SizeLimit> refusal;
     bool readOnly = false;                  // every change fails, as on a read-only medium
     std::function<void(int)> beforeStep;    // gets the running number of each change
     int steps = 0;
