@@ -480,9 +480,9 @@ private slots:
         QFile settings(f.map + f.toernooi), lock(f.map + f.slot);
         std::optional<QLockFile> elders;
         // What a copy ended between a write and its rename left (gone once the lock is ours), and look-alikes.
-        const QStringList left = {f.spelers + ".AbCdEf", f.toernooi + ".qwerty"},
-                          alike = {f.spelers + ".AbCdE1", f.spelers + ".AbCdEfg", f.poules + "-AbCdE",
-                                   "DataSpelers_ST008.sts.AbCdEf", "Stootplanner.ini.AbCdEf"};
+        const QStringList left = {f.spelers + ".AbCdEf", f.toernooi + ".qwErty"},
+                          alike = {f.spelers + ".AbCdE1", f.spelers + ".backup", f.spelers + ".AbCdEfg",
+                                   f.poules + "-AbCdE", "DataSpelers_ST008.sts.AbCdEf", "Stootplanner.ini.AbCdEf"};
         const bool madeLeft = box.isEmpty() || box.contains("al geopend");
         for (const QString& n : left + alike)
             QVERIFY(!madeLeft || testsupport::writeAll(f.map + n, "kopie"));

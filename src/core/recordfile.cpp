@@ -150,7 +150,9 @@ bool tryWriteAside(const QString& path, const QByteArray& bytes, QString* why)
 
 void removeUnfinishedReplacements(const QString& folder, const QStringList& names)
 {
-    static const QRegularExpression suffix(QStringLiteral("^\\.[A-Za-z]{6}$"));
+    // Six random letters of either case; a suffix in lower case only (".backup",
+    // ".bewaar") is far more likely a copy someone made on purpose, and stays.
+    static const QRegularExpression suffix(QStringLiteral("^\\.(?=.*[A-Z])[A-Za-z]{6}$"));
     const QDir dir(folder);
     for (const QString& entry : dir.entryList(QDir::Files | QDir::NoSymLinks))
         if (entry.size() > 7 && names.contains(entry.chopped(7)) && suffix.match(entry.right(7)).hasMatch())
