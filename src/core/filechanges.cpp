@@ -19,6 +19,7 @@ namespace {
 
 constexpr quint32 JournalMagic = 0x53544A32;   // "STJ2"
 constexpr int HashLength = 32;
+constexpr qint64 MaxJournalSize = qint64(64) << 20;
 const QString CrLf = QStringLiteral("\r\n");
 
 QByteArray sha256(QByteArrayView bytes)
@@ -127,7 +128,8 @@ bool mayTouch(const FileChanges::Kept& k, const QString& journalName, const std:
 bool holdsChange(const QString& path, const FileChanges::Kept& k)
 {
     QByteArray now;
-    if (QFileInfo(path).isSymLink() || !readFileBytes(path, &now))
+    const QFileInfo fi(path);
+    if (fi.isSymLink() || !fi.isFile() || !readFileBytes(path, &now))
         return false;
     const qint64 before = k.from + k.before.size(), after = k.from + k.after.size();
     if (now.size() < qMin(before, after) || now.size() > qMax(before, after) || sha256(now.first(k.from)) != k.head)
@@ -329,8 +331,11 @@ bool undoUnfinishedChanges(const QString& journalPath, QString* why)
     std::vector<FileChanges::Kept> kept;
     // Journals are written whole: a damaged one means a damaged folder. It
     // stays where it is, and nothing is opened until the tournament is restored.
-    const bool read = readFileBytes(journalPath, &bytes);
-    if (!read || !parseJournal(bytes, QFileInfo(journalPath).fileName(), &kept))
+    // One far larger than any change keeps is damaged without reading it.
+    const QFileInfo found(journalPath);
+    const bool tooLarge = found.size() > MaxJournalSize;
+    const bool read = found.isFile() && (tooLarge || readFileBytes(journalPath, &bytes));
+    if (!read || tooLarge || !parseJournal(bytes, QFileInfo(journalPath).fileName(), &kept))
         return fail(why, damagedText(journalPath, read));
     const QDir folder(folderOf(journalPath));
     QStringList changed;
