@@ -186,6 +186,8 @@ private slots:
         r.setFontName("Times New Roman");
         r.setFontSize(14);
         r.setFontBold(true);
+        const int stand = c.orientatie == 1 ? OrientationPortrait : OrientationLandscape;   // set by every print-out
+        r.setOrientation(stand);
         PrintPageHeader(c.orientatie, "Overzicht poulewinnaars", c.pagina);
         // Every text in the caller's font, those above the rules right of the logo; the date and page number end
         // at the right margin.
@@ -225,7 +227,7 @@ private slots:
             QVERIFY2(op.y < 2400 && op.y2 < 2400 && op.kind != PrintOp::NewPage, qPrintable(r.textDump()));
         // The orientation untouched; bold off, 10 pt, at the start of the 10 pt line below the last rule.
         QCOMPARE(QList<double>({double(r.Orientation()), double(r.FontBold()), r.FontSize(), r.CurrentX(),
-                                r.CurrentY()}), QList<double>({1, 0, 10, 0, lines[3].y + r.TextHeight()}));
+                                r.CurrentY()}), QList<double>({double(stand), 0, 10, 0, lines[3].y + r.TextHeight()}));
     }
 
     // Every list print-out with long names (capitals, mixed case, accented, all 20 characters, initials of 7 and a
