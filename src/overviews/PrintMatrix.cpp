@@ -239,18 +239,27 @@ bool PrintStillToPlay(qint16 poule, const std::vector<core::MatrixEntry>& entrie
 
         // A page's first line lies one line below y 2500. A page holds at most 52 printed
         // lines: after line 50 a player's line and one line of his opponents may still come.
-        print::RowGrid rij;
-        auto topOfList = [&] {
-            P.setFontSize(11);
-            P.setCurrentY(2500 + P.TextHeight());
-            rij = print::RowGrid::fit(P, 52);
+        const int n = int(entries.size());
+        // The lines the list still takes from player a on, `gedaan` of his opponents printed already: for
+        // each player his line, his opponents four to a line and an empty line (none after the last).
+        const auto regelsVanaf = [&](int a, qsizetype gedaan) {
+            qsizetype r = -1;
+            for (int b = a; b < n; ++b)
+                r += 2 + (qsizetype(open[size_t(b)].size()) - (b == a ? gedaan : 0) + 3) / 4;
+            return int(std::min<qsizetype>(r, 52));
         };
-        auto startPage = [&] {
+        print::RowGrid rij;
+        auto topOfList = [&](int regels) {
+            P.setFontSize(11);
+            P.setCurrentY(2500);
+            rij = print::RowGrid::fit(P, regels, 1);
+        };
+        auto startPage = [&](int regels) {
             PrintRegel = 0;
             ++PrintPagina;
             P.NewPage();
             PrintPageHeader(1, titel, PrintPagina);
-            topOfList();
+            topOfList(regels);
         };
         auto headLine = [&](const QString& naam) {
             rij.place(P, PrintRegel);
@@ -262,15 +271,16 @@ bool PrintStillToPlay(qint16 poule, const std::vector<core::MatrixEntry>& entrie
         };
 
         PrintPageHeader(1, titel, 1);
-        topOfList();
+        topOfList(regelsVanaf(0, 0));
 
-        const int n = int(entries.size());
         for (int a = 0; a < n; ++a) {
             const QString naamA = entries[size_t(a)].text;
             headLine(naamA);
             int slot = 1;
+            qsizetype gedaan = 0;
             for (int b : open[size_t(a)]) {
                 const QString naamB = entries[size_t(b)].text;
+                ++gedaan;
                 if (slot == 1)
                     rij.place(P, PrintRegel++);
                 // Each name ends a blank before the next slot, the fourth on the paper.
@@ -283,7 +293,7 @@ bool PrintStillToPlay(qint16 poule, const std::vector<core::MatrixEntry>& entrie
                     print::PrintFitted(P, {Tab(kolom), naamB}, platform::EndLine, P.ScaleWidth());
                     slot = 1;
                     if (PrintRegel >= 51) {
-                        startPage();
+                        startPage(regelsVanaf(a, gedaan));
                         headLine(naamA);
                     }
                 }
@@ -293,7 +303,7 @@ bool PrintStillToPlay(qint16 poule, const std::vector<core::MatrixEntry>& entrie
             P.Print();
             ++PrintRegel;
             if (a < n - 1 && PrintRegel > 50)
-                startPage();
+                startPage(regelsVanaf(a + 1, 0));
         }
         P.EndDoc();
         printed = true;
