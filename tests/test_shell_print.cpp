@@ -290,9 +290,12 @@ private slots:
             [&] { return modStand::PrintStandLines(stand, 12); },
             [&] { return modStand::PrintWinnersLines(winnaars); },
             [&] { frmAutoKoppel::PrintCarryOverRows(rijen); return true; },
-            [&] {
-                return overviews::PrintMatrix({12, entries, {41, 147, 9, 100, 41, 147},
-                                               std::vector<core::MatrixCell>(36, {1, true, 120})});
+            [&] {   // a full sheet of 30
+                std::vector<core::MatrixEntry> vol;
+                for (int k = 0; k < 30; ++k)
+                    vol.push_back(entries[size_t(k) % entries.size()]);
+                return overviews::PrintMatrix({12, vol, std::vector<qint16>(30, 147),
+                                               std::vector<core::MatrixCell>(900, {1, true, 120})});
             },
             [&] { return overviews::PrintStillToPlay(1, entries); },
             [&] { return overviews::PrintPlayerOverview(vl + " " + namen[0], games); },
