@@ -82,13 +82,14 @@ template <class W> QString arrows(const W& w)   // "01": previous disabled, next
     return QString("%1%2").arg(w.Command1(0)->isEnabled()).arg(w.Command1(1)->isEnabled());
 }
 
-// "text@x" of the texts on a page at height y; with `width`, x as the column of that many twips.
-QString lineAt(const platform::RecordingPrinter& rec, int page, double y, double width = 0)
+// "text@x" of the texts on a page at height y; with `columns`, x as the column in the text's own size (10 twips a
+// point, 11 in bold).
+QString lineAt(const platform::RecordingPrinter& rec, int page, double y, bool columns = false)
 {
     QStringList out;
     for (const PrintOp& o : rec.texts())
         if (o.page == page && o.y == y)
-            out << QString("%1@%2").arg(o.text).arg(width ? o.x / width + 1 : o.x);
+            out << QString("%1@%2").arg(o.text).arg(columns ? o.x / (o.fontSize * (o.bold ? 11 : 10)) + 1 : o.x);
     return out.join('|');
 }
 
@@ -421,8 +422,8 @@ private slots:
         QTest::addColumn<QSizeF>("paper");
         QTest::addColumn<int>("step");   // twips a line
         QTest::newRow("A4") << A4 << 253;
-        // 51 lines below the first one fill the 10 674 twips left above the last line's foot.
-        QTest::newRow("Letter") << Letter << 209;
+        // 52 lines of 11 pt below y 2500 would run below the page: they are set in 9 pt.
+        QTest::newRow("Letter") << Letter << 9 * 23;
     }
 
     void stillToPlayPageBreak()
@@ -441,7 +442,7 @@ private slots:
         for (const PrintOp& o : c.pr.rec.texts())
             if (o.text == QLatin1String("Speler08, A moet nog tegen:"))
                 heads << QString("%1/%2").arg(o.page).arg(o.y);
-        QCOMPARE(heads, QStringList({QString("1/%1").arg(2753 + 49 * step), "2/2753"}));
+        QCOMPARE(heads, QStringList({QString("1/%1").arg(2500 + 50 * step), QString("2/%1").arg(2500 + step)}));
         QCOMPARE(QList<qsizetype>({c.pr.rec.ofKind(PrintOp::NewPage).size(), c.pr.rec.documentsEnded}),
                  QList<qsizetype>({2, 1}));   // 20 players of 7 lines on three pages
         QCOMPARE(c.pr.rec.findText("Pagina  2")->page, 2);
@@ -479,14 +480,15 @@ private slots:
 
         // Printed as shown: bold subtotals, an empty line a separator (the first column of every line).
         QVERIFY(overviews::PrintPlayerOverview(w.Label4()->text(), w.GameRows()));
-        QCOMPARE(below(c.pr.rec, c.pr.rec.findText("Rnd"), 8, 230).split('|').filter(QRegularExpression("@(9|18)$")),
+        const auto step = [&c] { return 23 * c.pr.rec.findText("Rnd")->fontSize; };   // smaller for a wide line
+        QCOMPARE(below(c.pr.rec, c.pr.rec.findText("Rnd"), 8, step()).split('|').filter(QRegularExpression("@(9|18)$")),
                  QStringList({"2: 1@9", "3:Subtotaal@18", "5: 2@9", "6:Subtotaal@18", "8:Totaal@18"}));
         // Without games only the total, with "n.v.t." ending where a moyenne ends.
         const std::vector<UitslagRec> geen;
         c.pr.rec.ops.clear();
         QVERIFY(overviews::PrintPlayerOverview("L. Leeg", buildPlayerOverview({.speler = 3, .huidigeRonde = 2,
             .alleRonden = true, .uitslagen = &geen, .fullName = {}, .standings = {}})));
-        QCOMPARE(below(c.pr.rec, c.pr.rec.findText("Rnd"), 2, 230),
+        QCOMPARE(below(c.pr.rec, c.pr.rec.findText("Rnd"), 2, step()),
                  QString("2:Totaal@18|2: 0@33|2: 0@42|2: 0@51|2:n.v.t.@59|2: 0@71"));
 
         // The print key checks the results file first: its message, and no print.
@@ -581,15 +583,16 @@ private slots:
             const PrintOp* kop = c.pr.rec.findText(QStringLiteral("Pagina ") + signedNum(p));
             QVERIFY(kop && kop->page == p && headings[p - 1].page == p);
         }
-        QCOMPARE(lineAt(c.pr.rec, pages, headings.last().y, 110).section('|', 10, 10), QString("Tegenstander@102"));
+        QCOMPARE(lineAt(c.pr.rec, pages, headings.last().y, true).section('|', 10, 10), QString("Tegenstander@102"));
         const PrintOp* tot = c.pr.rec.findText("Totaal");
         QCOMPARE(tot->page, pages);
         if (pages == 2 && paper == A4)
-            QCOMPARE(QString("%1 %2").arg(tot->y - headings.last().y).arg(PrintRegel), QString("460 1"));   // row 34
+            QCOMPARE(QString("%1 %2").arg(tot->y - headings.last().y).arg(PrintRegel),
+                     QString("%1 1").arg(2 * 23 * tot->fontSize));   // row 34
         if (!game.isEmpty()) {
             // Game rows in regular type (100 twips a column), total rows bold (110) without percentages.
-            QCOMPARE(lineAt(c.pr.rec, 1, c.pr.rec.findText("1")->y, 100), game);
-            QTEST(lineAt(c.pr.rec, pages, tot->y, 110), "total");
+            QCOMPARE(lineAt(c.pr.rec, 1, c.pr.rec.findText("1")->y, true), game);
+            QTEST(lineAt(c.pr.rec, pages, tot->y, true), "total");
         }
     }
 

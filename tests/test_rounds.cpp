@@ -444,7 +444,7 @@ private slots:
             QCOMPARE(std::tuple(c.papier, dlg.shown, prn.rec.documentsEnded, m_env->msgs.boxes.size(), PrintPagina,
                                 namen.keys(), namen.value(1).size(), namen.value(2).size(), kopjes.value(2).size()),
                      std::tuple(c.papier, 1, 1, 0, qint16(2), QList<int>{1, 2}, 50, c.rijen - 48, 1));
-            // at 12 pt on the first page, numbers right-aligned (row 1: 3 caramboles), the captions bold
+            // numbers right-aligned (row 1: 3 caramboles), the captions bold, read in their own size
             QCOMPARE(lineOf(prn.rec, "00001") + ' ' + lineOf(prn.rec, "Nr"),
                      "8:00001|17:Naam1|44:A.|59:3|77:12.34|99:1 7:Nr|16:Naam|41:Vl|50:CarNieuw|70:MoyNieuw|90:Poule");
             if (c.rijen == 50)   // page 2 in the size the page header leaves (10 pt)

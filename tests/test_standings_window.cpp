@@ -142,7 +142,8 @@ private slots:
         w.Combo1()->setCurrentIndex(2);
         w.Combo1_Click();
         QCOMPARE(state(w) + w.Label4()->text() + '|' + w.Label5()->text(), "3|3|3|2|Vos|prev " + AllButPrev + "| 0");
-        w.Option2_Click(3);   // the zoom does not change the print
+        w.Option2_Click(3);   // the zoom does not change the print: 12 pt, where the line fits on A4 in the real font
+        run.pr.rec.fontMetrics = true;
         w.Toolbar1_ButtonClick(QStringLiteral("But03"));
         QCOMPARE(std::tuple(run.dialog.shown, shown(msgs), run.pr.rec.findText("Vos")->fontSize, MeldingTekst),
                  std::tuple(1, QStringList{"Gereed|i|Stand wordt uitgeprint"}, 12.0,

@@ -26,13 +26,13 @@ namespace {
 
 const QColor Zwart = Qt::black;
 
-// A black outline with the colour filled 5 twips to the right and down.
-void legendRow(platform::Printer& P, double y1, double y2, quint32 kleur, const QString& woord, double tekstY)
+// A black outline with the colour filled 5 twips to the right and down; all k times as large.
+void legendRow(platform::Printer& P, double k, double y1, double y2, quint32 kleur, const QString& woord, double tekstY)
 {
-    P.Line(1700, y1, 2100, y2, Zwart, LineShape::Box);
-    P.Line(1705, y1 + 5, 2105, y2 + 5, platform::vbColor(kleur), LineShape::FilledBox);
-    P.setCurrentX(2200);
-    P.setCurrentY(tekstY);
+    P.Line(1700 * k, y1 * k, 2100 * k, y2 * k, Zwart, LineShape::Box);
+    P.Line(1705 * k, (y1 + 5) * k, 2105 * k, (y2 + 5) * k, platform::vbColor(kleur), LineShape::FilledBox);
+    P.setCurrentX(2200 * k);
+    P.setCurrentY(tekstY * k);
     P.Print({woord});
 }
 
@@ -108,12 +108,17 @@ bool PrintMatrix(const MatrixPrint& matrix)
             targets << QString::number(target(k));
             cijfers = std::max(cijfers, core::DigitCount(qint64(target(k))));
         }
-        P.setFontSize(10);
-        const int cellen = int(3400 / P.AverageCharWidth()) + 1;   // the last column starting left of the cells
+        // A full sheet reaches x 3400 + 400 m and y 2350 + 275 m (m players across and down). On a page smaller
+        // than that (Letter, wide margins) the whole sheet is drawn k times as large: no cell or figure is cut
+        // off or sent to a page of its own.
+        const double m = std::min(n, 30);
+        const double k = std::min({1.0, P.ScaleWidth() / (3400 + 400 * m), P.ScaleHeight() / (2350 + 275 * m)});
+        P.setFontSize(10 * k);
+        const int cellen = int(3400 * k / P.AverageCharWidth()) + 1;   // the last column starting left of the cells
         const int car = print::ColumnAfterNames(P, namen, 5, 36 - cijfers, targets, cellen) + cijfers;
         // Its title moves along, in bold, whose columns are wider: never into the cells.
         P.setFontBold(true);
-        const int voorCellen = int((3400 - P.TextWidth(QStringLiteral(" Car"))) / P.AverageCharWidth()) + 1;
+        const int voorCellen = int((3400 * k - P.TextWidth(QStringLiteral(" Car"))) / P.AverageCharWidth()) + 1;
         const int carKop = std::max(32, std::min(car - 4, voorCellen));
         P.setFontBold(false);
         // The column names as the window writes them, printed as pictures.
@@ -143,62 +148,65 @@ bool PrintMatrix(const MatrixPrint& matrix)
                             w = int(LogoVerhouding * 1200);
                             h = 1200;
                         }
-                        P.PaintPicture(logo, 300, 300, w, h);
+                        P.PaintPicture(logo, 300 * k, 300 * k, w * k, h * k);
                     }
                 }
 
-                P.setFontSize(12);
+                P.setFontSize(12 * k);
                 P.setFontBold(true);
-                P.setCurrentX(3400);
-                P.setCurrentY(200);
+                P.setCurrentX(3400 * k);
+                P.setCurrentY(200 * k);
                 P.Print({core::matrixSheetHeading(Toernooi.naam, p, r, c)});
 
-                P.setFontSize(10);
+                P.setFontSize(10 * k);
                 P.setFontBold(false);
-                P.Line(1700, 400, 2100, 675, Zwart, LineShape::Box);
-                legendRow(P, 675, 950, core::KleurWinst, QStringLiteral("winst"), 700);
-                legendRow(P, 950, 1225, core::KleurRemise, QStringLiteral("remise"), 975);
-                legendRow(P, 1225, 1500, core::KleurVerlies, QStringLiteral("verlies"), 1250);
+                P.Line(1700 * k, 400 * k, 2100 * k, 675 * k, Zwart, LineShape::Box);
+                legendRow(P, k, 675, 950, core::KleurWinst, QStringLiteral("winst"), 700);
+                legendRow(P, k, 950, 1225, core::KleurRemise, QStringLiteral("remise"), 975);
+                legendRow(P, k, 1225, 1500, core::KleurVerlies, QStringLiteral("verlies"), 1250);
 
                 P.setFontBold(true);
-                P.setCurrentX(600);
-                P.setCurrentY(1500);
+                P.setCurrentX(600 * k);
+                P.setCurrentY(1500 * k);
                 P.Print({Tab(5), QStringLiteral("Matrix in poule ") + core::signedNum(matrix.poule)});
-                P.setCurrentX(600);
-                P.setCurrentY(1850);
+                P.setCurrentX(600 * k);
+                P.setCurrentY(1850 * k);
                 P.Print({Tab(5), QStringLiteral("Naam"), Tab(carKop), QStringLiteral("Car")});
 
                 P.setFontBold(false);
-                for (int k = rows.first, t = 1; k <= rows.last; ++k, ++t) {
-                    P.setCurrentX(600);
-                    P.setCurrentY(t * 275 + 1855);
-                    print::PrintFitted(P, {Tab(5), namen[k - 1], Tab(car - core::DigitCount(qint64(target(k - 1)))),
-                                           targets[k - 1]});
+                for (int e = rows.first, t = 1; e <= rows.last; ++e, ++t) {
+                    P.setCurrentX(600 * k);
+                    P.setCurrentY((t * 275 + 1855) * k);
+                    print::PrintFitted(P, {Tab(5), namen[e - 1], Tab(car - core::DigitCount(qint64(target(e - 1)))),
+                                           targets[e - 1]});
                 }
 
-                for (int k = cols.first, u = 1; k <= cols.last; ++k, ++u)
-                    P.PaintPicture(koppen[size_t(k - 1)], u * 400 + 3000, 500);
+                for (int e = cols.first, u = 1; e <= cols.last; ++e, ++u) {
+                    const QImage& kop = koppen[size_t(e - 1)];
+                    P.PaintPicture(kop, (u * 400 + 3000) * k, 500 * k, kop.width() * 15.0 * k, kop.height() * 15.0 * k);
+                }
 
                 for (int i = rows.first, t = 1; i <= rows.last; ++i, ++t) {
                     for (int j = cols.first, u = 1; j <= cols.last; ++j, ++u) {
-                        const double x1 = u * 400 + 3000;
-                        const double y1 = t * 275 + 2075;
+                        const double x1 = (u * 400 + 3000) * k;
+                        const double y1 = (t * 275 + 2075) * k;
                         if (i == j) {
-                            P.Line(x1, y1, x1 + 400, y1 + 275, Zwart, LineShape::FilledBox);
+                            P.Line(x1, y1, x1 + 400 * k, y1 + 275 * k, Zwart, LineShape::FilledBox);
                             continue;
                         }
                         const size_t at = size_t(i - 1) * size_t(n) + size_t(j - 1);
                         const core::MatrixCell cel = at < matrix.cells.size() ? matrix.cells[at] : core::MatrixCell{};
                         if (cel.code >= 1 && cel.code <= 3) {
-                            P.Line(x1, y1, x1 + 400, y1 + 275, Zwart, LineShape::Box);
-                            P.Line(x1 + 5, y1 + 5, x1 + 395, y1 + 270, cellColour(cel.code), LineShape::FilledBox);
+                            P.Line(x1, y1, x1 + 400 * k, y1 + 275 * k, Zwart, LineShape::Box);
+                            P.Line(x1 + 5 * k, y1 + 5 * k, x1 + 395 * k, y1 + 270 * k, cellColour(cel.code),
+                                   LineShape::FilledBox);
                             if (punten && cel.hasPoints) {
-                                P.setCurrentY(y1 + 10);
-                                P.setCurrentX(x1 + core::matrixPointsOffset(cel.punten));
+                                P.setCurrentY(y1 + 10 * k);
+                                P.setCurrentX(x1 + core::matrixPointsOffset(cel.punten) * k);
                                 P.Print({cel.text()});
                             }
                         } else {
-                            P.Line(x1, y1, x1 + 400, y1 + 275, Zwart, LineShape::Box);
+                            P.Line(x1, y1, x1 + 400 * k, y1 + 275 * k, Zwart, LineShape::Box);
                         }
                     }
                 }
@@ -239,18 +247,27 @@ bool PrintStillToPlay(qint16 poule, const std::vector<core::MatrixEntry>& entrie
 
         // A page's first line lies one line below y 2500. A page holds at most 52 printed
         // lines: after line 50 a player's line and one line of his opponents may still come.
-        print::RowGrid rij;
-        auto topOfList = [&] {
-            P.setFontSize(11);
-            P.setCurrentY(2500 + P.TextHeight());
-            rij = print::RowGrid::fit(P, 52);
+        const int n = int(entries.size());
+        // The lines the list still takes from player a on, `gedaan` of his opponents printed already: for
+        // each player his line, his opponents four to a line and an empty line (none after the last).
+        const auto regelsVanaf = [&](int a, qsizetype gedaan) {
+            qsizetype r = -1;
+            for (int b = a; b < n; ++b)
+                r += 2 + (qsizetype(open[size_t(b)].size()) - (b == a ? gedaan : 0) + 3) / 4;
+            return int(std::min<qsizetype>(r, 52));
         };
-        auto startPage = [&] {
+        print::RowGrid rij;
+        auto topOfList = [&](int regels) {
+            P.setFontSize(11);
+            P.setCurrentY(2500);
+            rij = print::RowGrid::fit(P, regels, 1);
+        };
+        auto startPage = [&](int regels) {
             PrintRegel = 0;
             ++PrintPagina;
             P.NewPage();
             PrintPageHeader(1, titel, PrintPagina);
-            topOfList();
+            topOfList(regels);
         };
         auto headLine = [&](const QString& naam) {
             rij.place(P, PrintRegel);
@@ -262,15 +279,16 @@ bool PrintStillToPlay(qint16 poule, const std::vector<core::MatrixEntry>& entrie
         };
 
         PrintPageHeader(1, titel, 1);
-        topOfList();
+        topOfList(regelsVanaf(0, 0));
 
-        const int n = int(entries.size());
         for (int a = 0; a < n; ++a) {
             const QString naamA = entries[size_t(a)].text;
             headLine(naamA);
             int slot = 1;
+            qsizetype gedaan = 0;
             for (int b : open[size_t(a)]) {
                 const QString naamB = entries[size_t(b)].text;
+                ++gedaan;
                 if (slot == 1)
                     rij.place(P, PrintRegel++);
                 // Each name ends a blank before the next slot, the fourth on the paper.
@@ -283,7 +301,7 @@ bool PrintStillToPlay(qint16 poule, const std::vector<core::MatrixEntry>& entrie
                     print::PrintFitted(P, {Tab(kolom), naamB}, platform::EndLine, P.ScaleWidth());
                     slot = 1;
                     if (PrintRegel >= 51) {
-                        startPage();
+                        startPage(regelsVanaf(a, gedaan));
                         headLine(naamA);
                     }
                 }
@@ -293,7 +311,7 @@ bool PrintStillToPlay(qint16 poule, const std::vector<core::MatrixEntry>& entrie
             P.Print();
             ++PrintRegel;
             if (a < n - 1 && PrintRegel > 50)
-                startPage();
+                startPage(regelsVanaf(a + 1, 0));
         }
         P.EndDoc();
         printed = true;

@@ -43,22 +43,15 @@ bool PrintPlayerOverview(const QString& speler, const std::vector<core::Overview
         auto& P = platform::printer();
         P.setOrientation(platform::OrientationLandscape);
         P.setFontName(QStringLiteral("Times New Roman"));
-        PrintPageHeader(2, MeldingTekst, 1);
-        P.setFontSize(10);
-        headingLine(P);
-        PrintPagina = 1;
-        PrintRegel = 0;
         // A two-decimal text is one character shorter: its edge is one column further.
         const int d = Toernooi.aantalDecimalen == 2 ? 1 : 0;
-        print::RowGrid rij = print::RowGrid::fit(P, RegelsPerPagina);
-
-        const int aantal = int(rows.size());
-        for (TellerK = 1; TellerK <= aantal; ++TellerK) {
-            const core::OverviewRow& r = rows[size_t(TellerK - 1)];
+        const auto totaal = [](const core::OverviewRow& r) {
+            return r.sub.value(1) == core::OverviewSubtotaal || r.sub.value(1) == core::OverviewTotaal;
+        };
+        const auto regel = [&](const core::OverviewRow& r) {
             const auto item = [&r](int k) { return r.sub.value(k - 1); };
             QList<PrintItem> line;
-            rij.place(P, PrintRegel);
-            if (item(2) == core::OverviewSubtotaal || item(2) == core::OverviewTotaal) {
+            if (totaal(r)) {
                 line << Tab(18) << item(2);
                 rightAt(line, 34, item(3));
                 rightAt(line, 43, item(4));
@@ -68,9 +61,6 @@ bool PrintPlayerOverview(const QString& speler, const std::vector<core::Overview
                 else
                     rightAt(line, 61 + d, item(6));
                 rightAt(line, 72, item(7));
-                P.setFontBold(true);
-                print::PrintFitted(P, line, platform::NoLineEnd);
-                P.setFontBold(false);
             } else if (r.text != QLatin1String(" ")) {
                 rightAt(line, 10, r.text);
                 rightAt(line, 16, item(1));
@@ -88,18 +78,36 @@ bool PrintPlayerOverview(const QString& speler, const std::vector<core::Overview
                 rightAt(line, 160, item(13));
                 rightAt(line, 169 + d, item(14));
                 rightAt(line, 181, item(15));
-                print::PrintFitted(P, line, platform::NoLineEnd);
             }
+            return line;
+        };
+        QList<QList<PrintItem>> regels;
+        for (const core::OverviewRow& r : rows)
+            regels << regel(r);
+        const int aantal = int(rows.size());
+        const auto page = [&] {
+            PrintPageHeader(2, MeldingTekst, PrintPagina);
+            P.setFontSize(10);
+            const auto rij = print::RowGrid::fit(P, print::RowsOnPage(aantal, RegelsPerPagina, PrintPagina), 2, regels);
+            headingLine(P);
+            return rij;
+        };
+        PrintPagina = 1;
+        PrintRegel = 0;
+        print::RowGrid rij = page();
+        for (TellerK = 1; TellerK <= aantal; ++TellerK) {
+            const core::OverviewRow& r = rows[size_t(TellerK - 1)];
+            rij.place(P, PrintRegel);
+            P.setFontBold(totaal(r));
+            print::PrintFitted(P, regels[TellerK - 1], platform::NoLineEnd);
+            P.setFontBold(false);
             P.Print();
             ++PrintRegel;
             if (PrintRegel >= RegelsPerPagina && TellerK < aantal) {
                 PrintRegel = 0;
                 ++PrintPagina;
                 P.NewPage();
-                PrintPageHeader(2, MeldingTekst, PrintPagina);
-                P.setFontSize(10);
-                headingLine(P);
-                rij = print::RowGrid::fit(P, RegelsPerPagina);
+                rij = page();
             }
         }
         P.EndDoc();

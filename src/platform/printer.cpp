@@ -314,7 +314,8 @@ void RecordingPrinter::backendText(double x, double y, const QString& text)
     op.x = x;
     op.y = y;
     op.x2 = x + TextWidth(text);
-    op.y2 = y + TextHeight();
+    // The font's whole box, as a PDF reader measures a word: the next line may not start in it.
+    op.y2 = y + (fontMetrics ? twipMetrics(qfont(font())).height() : TextHeight());
     op.text = text;
     op.color = ForeColor();
     ops.append(op);

@@ -188,7 +188,8 @@ struct PrintOp {
     Kind kind = Text;
     int page = 1;            // page the operation landed on
     double x = 0, y = 0;     // text: top-left; line/box: first corner; picture: top-left
-    double x2 = 0, y2 = 0;   // line/box: second corner; text: x + width, y + height; picture: x + w, y + h
+    double x2 = 0, y2 = 0;   // line/box: second corner; text: x + width, y + the font's ascent + descent
+                             // (with fontMetrics; else its line height); picture: x + w, y + h
     QString text;
     QString fontName;
     double fontSize = 0;

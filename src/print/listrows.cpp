@@ -9,21 +9,44 @@ namespace print {
 
 using platform::PrintItem;
 
-RowGrid RowGrid::fit(const platform::Printer& p, int rowsPerPage)
+namespace {
+// Where a line would end, printed from the left edge.
+double lineEnd(const platform::Printer& p, const QList<PrintItem>& items)
 {
-    RowGrid g;
-    g.top = p.CurrentY();
-    const double h = p.TextHeight();
-    g.step = h;
-    const double room = p.ScaleHeight() - g.top - h;   // for the rows after the first
-    // Whole twips, so that the last row's foot never comes out a rounding above the edge.
-    if (rowsPerPage > 1 && (rowsPerPage - 1) * h > room)
-        g.step = std::max(0.0, std::floor(room / (rowsPerPage - 1)));
-    return g;
+    double x = 0;
+    for (const PrintItem& it : items) {
+        if (it.kind() == PrintItem::TabItem)
+            x = p.TabX(std::max(1, it.n()));
+        else if (it.kind() == PrintItem::SpcItem)
+            x += std::max(0, it.n()) * p.TextWidth(QStringLiteral(" "));
+        else
+            x += p.TextWidth(it.text());
+    }
+    return x;
+}
+}  // namespace
+
+RowGrid RowGrid::fit(platform::Printer& p, int rows, int above, const QList<QList<PrintItem>>& lines)
+{
+    const double y = p.CurrentY();
+    // Half a twip to spare: the rows' positions are sums the page break may see a rounding lower.
+    const auto fits = [&] {
+        const auto within = [&p](const QList<PrintItem>& l) { return lineEnd(p, l) <= p.ScaleWidth(); };
+        return y + (above + rows) * p.TextHeight() <= p.ScaleHeight() - 0.5 && std::ranges::all_of(lines, within);
+    };
+    while (p.FontSize() > 4 && !fits())
+        p.setFontSize(std::max(4.0, p.FontSize() - 0.5));
+    return {y + above * p.TextHeight(), p.TextHeight(), p.FontSize()};
+}
+
+int RowsOnPage(qsizetype total, int perPage, int page)
+{
+    return int(std::clamp<qsizetype>(total - qsizetype(page - 1) * perPage, 0, perPage));
 }
 
 void RowGrid::place(platform::Printer& p, int index) const
 {
+    p.setFontSize(size);
     p.setCurrentX(0);
     p.setCurrentY(top + index * step);
 }

@@ -7,20 +7,29 @@
 
 namespace print {
 
-// Where the rows of one page go: the first at `top`, each next one `step`
-// lower. The step is the current font's line height, or less where that
-// many rows of it would run below the printable area (Letter paper, wide
-// printer margins): the printer would otherwise start a page by itself and
-// the rows after it would stand on a page without its header.
+// Where the lines of one page go: `above` lines (column titles) from the
+// current print position, then the rows, each one line height of the current
+// font below the one before. Where that many lines would run below the
+// printable area (Letter paper, wide printer margins), or one of the list's
+// laid-out `lines` printed from the left edge would end beyond its width, the
+// font is made smaller, half a point at a time (not below 4 points), till
+// they fit: rows set closer than their font's line height would print over
+// each other, the printer would start a page by itself, and a figure would be
+// cut off. A page that holds fewer rows keeps its size.
 struct RowGrid {
-    double top = 0;
+    double top = 0;    // the first row's
     double step = 0;
+    double size = 0;   // points
 
-    // Measured from the current print position and font.
-    static RowGrid fit(const platform::Printer& p, int rowsPerPage);
-    // The print position at the left edge of row `index` of the page (0 = first).
+    // Sets the font to the grid's size. rows: those this page will print.
+    static RowGrid fit(platform::Printer& p, int rows, int above = 0,
+                       const QList<QList<platform::PrintItem>>& lines = {});
+    // The print position at the left edge of row `index` of the page (0 = first), in the grid's size.
     void place(platform::Printer& p, int index) const;
 };
+
+// The rows page `page` (1 = first) of a list of `total` rows holds, `perPage` on a full page.
+int RowsOnPage(qsizetype total, int perPage, int page);
 
 // The text, or where it is wider than `room` twips in the current font its
 // longest beginning that fits, right-trimmed.

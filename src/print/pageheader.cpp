@@ -9,6 +9,8 @@
 
 #include <QDate>
 
+#include <algorithm>
+
 namespace modStootplanner {
 
 namespace {
@@ -45,7 +47,8 @@ QImage ClubLogoImage()
 void PrintPageHeader(int orientatie, const QString& titel, int pagina)
 {
     auto& P = platform::printer();
-    const double rechts = orientatie == 1 ? 11000 : 15000;
+    // On a page narrower than that (wide printer margins) the head ends at its edge: date and page number stay whole.
+    const double rechts = std::min(orientatie == 1 ? 11000.0 : 15000.0, P.ScaleWidth());
 
     if (FileExists(ProgrammaMap + core::LogoFileName)) {
         const QImage logo = ClubLogoImage();

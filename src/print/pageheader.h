@@ -12,7 +12,9 @@ namespace modStootplanner {
 // the tournament name and subtitle (16 pt), "Afdrukdatum: dd-mm-yyyy" (10 pt),
 // double rules, the title and, when pagina > 0, "Pagina " + pagina in signed
 // form. orientatie 1 = portrait (rules to x 11000), any other = landscape
-// (rules to x 15000). Nothing is printed at or below y 2400. Leaves bold off,
+// (rules to x 15000), or to the printable width where the page is narrower
+// (the header draws in the printer's current orientation). Nothing is
+// printed at or below y 2400. Leaves bold off,
 // 10 pt and the print position at the start of the (10 pt) line below the
 // last rule.
 // Sets LogoVerhouding when a logo is drawn. May throw platform::PrintError.

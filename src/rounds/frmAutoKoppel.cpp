@@ -542,7 +542,6 @@ void frmAutoKoppel::PrintCarryOverRows(const std::vector<core::AutoRij>& rows)
             PrintRegel = 0;
             // The initials go as far right as the longest name needs, while the widest still end before
             // the targets.
-            P.setFontSize(12);
             QStringList namen, voorletters;
             int car = 0;
             for (const core::AutoRij& r : rows) {
@@ -550,33 +549,42 @@ void frmAutoKoppel::PrintCarryOverRows(const std::vector<core::AutoRij>& rows)
                 voorletters << r.vl;
                 car = std::max(car, core::DigitCount(qint64(r.car.toLongLong())));
             }
+            constexpr int RijenPerPagina = 49;
+            P.setFontSize(12);
             const int vl = print::ColumnAfterNames(P, namen, 17, 44, voorletters, 60 - car);
+            QList<QList<platform::PrintItem>> regels;
+            for (const core::AutoRij& r : rows) {
+                core::Fixed moy;
+                core::Fixed::parse(r.moy, &moy);
+                regels.append({Tab(8), r.nr, Tab(17), r.naam, Tab(vl), r.vl,
+                               Tab(60 - core::DigitCount(qint64(r.car.toLongLong()))), r.car,
+                               Tab(79 - core::DigitCount(moy)), r.moy,
+                               Tab(100 - core::DigitCount(qint64(r.poule.toLongLong()))), r.poule});
+            }
+            // Continuation pages keep the size the page header leaves behind.
+            const auto rijen = [&] {
+                return print::RowGrid::fit(P, print::RowsOnPage(regels.size(), RijenPerPagina, PrintPagina), 1,
+                                           regels);
+            };
+            print::RowGrid rij = rijen();
             auto kopjes = [&P, vl] {
                 P.setFontBold(true);
                 P.Print({Tab(7), "Nr", Tab(16), "Naam", Tab(vl - 3), "Vl", Tab(50), "CarNieuw", Tab(70), "MoyNieuw",
                          Tab(90), "Poule"});
                 P.setFontBold(false);
             };
-            constexpr int RijenPerPagina = 49;
             kopjes();
-            print::RowGrid rij = print::RowGrid::fit(P, RijenPerPagina);
             for (TellerI = 1; TellerI <= qint32(rows.size()); ++TellerI) {
-                const core::AutoRij& r = rows[size_t(TellerI - 1)];
                 rij.place(P, PrintRegel);
-                core::Fixed moy;
-                core::Fixed::parse(r.moy, &moy);
-                print::PrintFitted(P, {Tab(8), r.nr, Tab(17), r.naam, Tab(vl), r.vl,
-                                       Tab(60 - core::DigitCount(qint64(r.car.toLongLong()))), r.car,
-                                       Tab(79 - core::DigitCount(moy)), r.moy,
-                                       Tab(100 - core::DigitCount(qint64(r.poule.toLongLong()))), r.poule});
+                print::PrintFitted(P, regels[TellerI - 1]);
                 ++PrintRegel;
                 if (PrintRegel >= RijenPerPagina) {
                     PrintRegel = 0;
                     ++PrintPagina;
                     P.NewPage();
                     PrintPageHeader(1, PrintTitel, PrintPagina);
+                    rij = rijen();
                     kopjes();
-                    rij = print::RowGrid::fit(P, RijenPerPagina);
                 }
             }
             P.EndDoc();

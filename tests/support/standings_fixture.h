@@ -65,14 +65,15 @@ inline QMap<int, QList<double>> perPage(const platform::RecordingPrinter& p, con
     return m;
 }
 
-// "tab:text|..." for every text on the line of `text`, read back at 12 pt (x = (tab - 1) x 120 twips, 132 bold).
+// "tab:text|..." for every text on the line of `text`, read back in its own size (x = (tab - 1) x 10 twips a point,
+// 11 bold).
 inline QString lineOf(const platform::RecordingPrinter& p, const QString& text)
 {
     QStringList out;
     const platform::PrintOp* at = p.findText(text);
     for (const platform::PrintOp& op : p.texts())
         if (at && op.page == at->page && op.y == at->y)
-            out << QString::number(op.x / (12.0 * (op.bold ? 11 : 10)) + 1) + QLatin1Char(':') + op.text;
+            out << QString::number(op.x / (op.fontSize * (op.bold ? 11 : 10)) + 1) + QLatin1Char(':') + op.text;
     return out.join('|');
 }
 
