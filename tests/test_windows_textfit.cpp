@@ -68,8 +68,9 @@ QStringList cutTexts(QWidget* form, int& checked)
                 }
             }
         } else if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().isEmpty() && l->pixmap().isNull()) {
-            if (l->wordWrap())
-                check(l, l->text(), l->heightForWidth(l->width()), l->height());
+            // Every line high enough: a name's initials may go on a line of their own.
+            check(l, l->text(), l->wordWrap() ? l->heightForWidth(l->width()) : l->minimumSizeHint().height(),
+                  l->height());
             // A name cut with an ellipsis: its tool tip holds the whole name, measured as the label would show it.
             const QString whole = l->text().endsWith(QChar(0x2026)) ? l->toolTip() : l->text();
             const int more = l->fontMetrics().horizontalAdvance(whole) - l->fontMetrics().horizontalAdvance(l->text());
@@ -93,11 +94,11 @@ QStringList cutTexts(QWidget* form, int& checked)
 }
 
 // One poule: names of 20 characters in capitals, mixed case and accents, initials of 7, big figures;
-// VAN DER WIEL-MULDERS holds the run. The first two are carried into round 2.
+// WOUTERSEN-MOLENMAKER holds the run. The first two are carried into round 2.
 void buildLongNames(core::TournamentBuilder& b)
 {
     b.toernooi.aantalDecimalen = 3;
-    const char* namen[][2] = {{"VAN DER WIEL-MULDERS", "W.M.J.H"}, {"HEEMSKERK-WOLFSWINKE", "H.J.M.W"},
+    const char* namen[][2] = {{"WOUTERSEN-MOLENMAKER", "W.M.W.M"}, {"HEEMSKERK-WOLFSWINKE", "H.J.M.W"},
                               {"Schimmelpenninck vdW", "A.H.W."},  {"ÉÉNHOORN-ÖSTERGÅRDÉN", "É.Ö.W.M"},
                               {"MOLENBROEK-WEGGEMANS", "M.W."},    {"Wijnbergen-Mastenbro", "W."}};
     for (int i = 0; i < 6; ++i) {

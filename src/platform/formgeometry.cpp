@@ -83,7 +83,7 @@ void fitColumns(QTreeView* list, const QList<int>& design)
             h->resizeSection(c, width[c]);
 }
 
-void elideName(QLabel* label, const QString& text)
+void elideName(QLabel* label, const QString& text, bool twoLines)
 {
     label->setText(text);
     const int need = label->minimumSizeHint().width();
@@ -91,6 +91,14 @@ void elideName(QLabel* label, const QString& text)
     if (need <= label->width() || !label->window()->isVisible()) {
         label->setToolTip(QString());
         return;
+    }
+    // The initials after the name's comma on a line of their own: the name stays whole.
+    if (const qsizetype komma = text.lastIndexOf(QStringLiteral(", ")); twoLines && komma > 0) {
+        label->setText(text.left(komma + 1) + QLatin1Char('\n') + text.mid(komma + 2));
+        if (label->minimumSizeHint().width() <= label->width()) {
+            label->setToolTip(QString());
+            return;
+        }
     }
     const int room = label->width() - (need - label->fontMetrics().horizontalAdvance(text));
     label->setText(label->fontMetrics().elidedText(text, Qt::ElideRight, qMax(0, room)));
@@ -149,12 +157,12 @@ int CaptionWidth(const QWidget* window)
     return Icon + QFontMetrics(f).horizontalAdvance(window->windowTitle()) + Gap + n * Button;
 }
 
-void SetNameText(QLabel* label, const QString& text)
+void SetNameText(QLabel* label, const QString& text, bool twoLines)
 {
     delete label->findChild<QObject*>(QLatin1String(NameFitName), Qt::FindDirectChildrenOnly);
     // Its room comes from the layout, never from the name it shows.
     label->setSizePolicy(QSizePolicy::Ignored, label->sizePolicy().verticalPolicy());
-    (new OnResize(label, label, NameFitName, [label, text] { elideName(label, text); }))->run();
+    (new OnResize(label, label, NameFitName, [=] { elideName(label, text, twoLines); }))->run();
 }
 
 } // namespace platform

@@ -39,6 +39,8 @@ int CaptionWidth(const QWidget* window);
 
 // Shows a name in a label of limited room: whole when it fits, otherwise cut
 // with an ellipsis and whole in the tool tip; kept so when the label resizes.
-void SetNameText(QLabel* label, const QString& text);
+// With twoLines, a "name, initials" too wide for one line first tries the
+// initials on a second line (the label needs the height for it).
+void SetNameText(QLabel* label, const QString& text, bool twoLines = false);
 
 } // namespace platform

@@ -457,7 +457,7 @@ void frmStand::FillStandList()
     for (int i = 0; i < m_list->topLevelItemCount(); ++i)
         m_list->topLevelItem(i)->setData(0, Qt::UserRole, QStringLiteral("S") + lines.at(i).text);
     const core::HighestRun hs = n > 0 ? core::highestRun(s, n) : core::HighestRun();
-    platform::SetNameText(m_label4, hs.holder);
+    platform::SetNameText(m_label4, hs.holder, true);
     m_label5->setText(core::signedNum(hs.serie));
 }
 
