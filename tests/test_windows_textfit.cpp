@@ -99,7 +99,7 @@ void buildLongNames(core::TournamentBuilder& b)
 {
     b.toernooi.aantalDecimalen = 3;
     const char* namen[][2] = {{"WOUTERSEN-MOLENMAKER", "W.M.W.M"}, {"HEEMSKERK-WOLFSWINKE", "H.J.M.W"},
-                              {"Schimmelpenninck vdW", "A.H.W."},  {"ÉÉNHOORN-ÖSTERGÅRDÉN", "É.Ö.W.M"},
+                              {"Schimmelpenninck vdW", "H.A.W."},  {"ÉÉNHOORN-ÖSTERGÅRDÉN", "É.Ö.W.M"},
                               {"MOLENBROEK-WEGGEMANS", "M.W."},    {"Wijnbergen-Mastenbro", "W."}};
     for (int i = 0; i < 6; ++i) {
         b.addPlayer(101 + i, QString::fromUtf8(namen[i][0]), QString::fromUtf8(namen[i][1]), 1, 1, fx(18.888 - i));

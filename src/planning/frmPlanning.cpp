@@ -78,7 +78,7 @@ public:
     {
         QStyledItemDelegate::initStyleOption(option, index);
         QFont f = option->font;
-        while (f.pointSizeF() > MinCelPunten && QFontMetrics(f).horizontalAdvance(option->text) > room(index))
+        while (f.pointSizeF() > MinCelPunten && QFontMetricsF(f).horizontalAdvance(option->text) > room(index))
             f.setPointSizeF(f.pointSizeF() - 0.25);
         option->font = f;
         option->fontMetrics = QFontMetrics(f);
@@ -88,7 +88,7 @@ public:
     {
         QStyleOptionViewItem o(option);
         initStyleOption(&o, index);
-        if (e->type() == QEvent::ToolTip && o.fontMetrics.horizontalAdvance(o.text) > room(index)) {
+        if (e->type() == QEvent::ToolTip && QFontMetricsF(o.font).horizontalAdvance(o.text) > room(index)) {
             QToolTip::showText(e->globalPos(), o.text + QLatin1Char('\n') + index.data(Qt::ToolTipRole).toString(),
                                view);
             return true;
@@ -97,14 +97,15 @@ public:
     }
 
 private:
-    // The width a cell's text has: its section less the inset and the style's text margins.
+    // The width a cell's text has: its section less the grid line, the inset and the style's text margins.
+    // Measured in fractions: the style cuts a text that is a fraction of a pixel too wide.
     int room(const QModelIndex& index) const
     {
         const auto* view = qobject_cast<const QTableView*>(parent());
         if (!view)
             return 0;
         const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
-        return view->horizontalHeader()->sectionSize(index.column()) - 4 - 2 * margin;
+        return view->horizontalHeader()->sectionSize(index.column()) - int(view->showGrid()) - 4 - 2 * margin;
     }
     // A stored caption keeps its trailing blanks; they take no room on screen.
     QString displayText(const QVariant& value, const QLocale& locale) const override
