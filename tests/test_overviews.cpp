@@ -5,10 +5,12 @@
 #include "composition.h"
 #include "core/crosstable.h"
 #include "core/playeroverview.h"
+#include "overviews/PrintMatrix.h"
 #include "overviews/PrintOvSpeler.h"
 #include "overviews/frmMatrix.h"
 #include "overviews/frmOvSpeler.h"
 #include "platform/formgeometry.h"
+#include "platform/picturebox.h"
 #include "standings/frmStandTussen.h"
 #include "support/standings_fixture.h"
 #include "support/tournamentfixture.h"
@@ -283,6 +285,13 @@ private slots:
         for (int k = 0; k < 4; ++k)
             m.Command1_Click(0);
         QCOMPARE(state() + m.Label2(3)->text(), QString("01 1Poule  1 37 17/1Speler03, A"));
+        // A wide name of 20 capitals is written smaller in its column head, whole to the last pixel of its last
+        // letter; no one's name (twenty W's) is cut, whole in the tool tip.
+        for (const QString& naam : {QStringLiteral("WOUWERMANS-WAGEMAKER, W"), QString(20, 'W') + ", W"}) {
+            overviews::DrawColumnName(m.Picture4(3), naam);
+            const double rechts = QFontMetricsF(m.Picture4(3)->font()).boundingRect(naam).right();
+            QCOMPARE(rechts <= m.Picture4(3)->height() - 16, m.Picture4(3)->toolTip().isEmpty() && naam[1] == 'O');
+        }
 
         // Without the players file the arrow and the print keys do nothing but report it.
         QFile::remove(PadSpelers());

@@ -63,11 +63,15 @@ QFont MatrixNameFont()
 void DrawColumnName(platform::PictureBox* kop, const QString& naam)
 {
     // The caption starts 16 pixels above the bottom; a name too long for the
-    // rest of the head is written a little smaller rather than cut.
+    // rest of the head, to the last pixel of its last letter, is written
+    // smaller rather than cut, as far as twenty capitals M need. Only a name
+    // wider still is cut, whole in the tool tip.
     QFont f = MatrixNameFont();
-    while (QFontMetrics(f).horizontalAdvance(naam) > kop->height() - 16 && f.pointSizeF() > 6)
+    const auto teLang = [&] { return QFontMetricsF(f).boundingRect(naam).right() > kop->height() - 16; };
+    while (teLang() && f.pointSizeF() > 5)
         f.setPointSizeF(f.pointSizeF() - 0.25);
     kop->setFont(f);
+    kop->setToolTip(teLang() ? naam : QString());
     kop->setBackColor(Qt::white);
     cLogo logo;
     logo.setDrawingObject(kop);
