@@ -4,6 +4,7 @@
 #include "app/shell.h"
 #include "core/format.h"
 #include "core/recordfile.h"
+#include "platform/formgeometry.h"
 #include "platform/inputfields.h"
 
 #include <QComboBox>
@@ -51,13 +52,9 @@ frmZoek::frmZoek(QWidget* parent) : QDialog(parent)
     m_lijst->setHeaderLabels({QStringLiteral("Nr"), QStringLiteral("Naam"), QStringLiteral("VL"),
                               QStringLiteral("Poule"), QStringLiteral("Moy"), QStringLiteral("Car")});
     m_lijst->header()->setStretchLastSection(false);
-    m_lijst->setColumnWidth(0, 60);
-    m_lijst->setColumnWidth(1, 200);
-    m_lijst->setColumnWidth(2, 70);
-    for (int c = 3; c <= 5; ++c) {
-        m_lijst->setColumnWidth(c, 60);
+    for (int c = 3; c <= 5; ++c)
         m_lijst->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
-    }
+    platform::FitColumns(m_lijst, {60, 200, 70, 60, 60, 60});
     m_aantal = new QLabel(this);
     m_aantal->setObjectName(QStringLiteral("Label3"));
 
@@ -119,6 +116,7 @@ void frmZoek::Search()
         return QString::compare(a->text(1), b->text(1), Qt::CaseInsensitive) < 0;
     });
     m_lijst->addTopLevelItems(rows);
+    platform::FitColumns(m_lijst);   // a name wider than its column scrolls rather than being cut
     m_aantal->setText(rows.isEmpty() ? QStringLiteral("Geen spelers gevonden")
                                      : QStringLiteral("Gevonden:") + core::signedNum(rows.size()));
 }
