@@ -456,6 +456,9 @@ private slots:
                        "daardoor niet ongedaan gemaakt;\r\nde bestanden DataSpelers_ST007.sts, "
                        "DataPoules_ST007.stp en Voorjaar_ST007.stt kunnen half gewijzigd zijn.\r\nZet het toernooi "
                        "terug met Restore.";
+        QTest::newRow("its journal a link, not followed")
+            << "halfway, link" << 1
+            << letOp + "Het hulpbestand HulpHerstel_ST007.dat kan niet worden gelezen !\r\nEen onderbroken wijziging";
         QTest::newRow("its files changed since")
             << "halfway, changed since" << 1
             << "Let op!|48|Een onderbroken wijziging is niet ongedaan gemaakt !\r\nHet bestand Voorjaar_ST007.stt is "
@@ -531,6 +534,8 @@ private slots:
             const QString herstel = f.map + f.herstel;
             QVERIFY(damage.endsWith("damaged") ? QFile::resize(herstel, QFileInfo(herstel).size() - 1)
                     : !damage.endsWith("since") || core::writeToernooi(f.map + f.toernooi, b.toernooi));
+            QVERIFY(!damage.endsWith("link")
+                    || (QFile::rename(herstel, f.map + "elders") && QFile::link("elders", herstel)));
         } else if (damage == "own files") {
             logo.fill(Qt::blue);
             QVERIFY(core::writeClubnaam(prog + "Clubnaam_Stootplanner.dat", club)
@@ -594,7 +599,8 @@ private slots:
             QCOMPARE(QFile::exists(f.map + n), madeLeft && !(loaded && !readOnly && left.contains(n)));
         // A damaged journal stays, one of files changed since is set aside.
         const QString aside = damage.endsWith("since") ? "HulpHerstel-ST007.afgezet" : "";
-        QCOMPARE(QDir(f.map).entryList({"HulpHerstel*"}).join(""), damage.endsWith("damaged") ? f.herstel : aside);
+        QCOMPARE(QDir(f.map).entryList({"HulpHerstel*"}).join(""),
+                 damage.endsWith("damaged") || damage.endsWith("link") ? f.herstel : aside);
         hoofd->close();
         QVERIFY(hoofd->shutDownDone());
         QCOMPARE(QFile::exists(f.map + f.slot), kept);  // given up at the end
