@@ -8,6 +8,7 @@
 #include "core/filechanges.h"
 #include "core/rounds.h"
 #include "platform/inputfields.h"
+#include "platform/lockowner.h"
 #include "platform/programfolder.h"
 #include "poules/frmZoek.h"
 #include "support/rounds_fixture.h"
@@ -438,7 +439,8 @@ private slots:
         QTest::newRow("open in another copy") << "in use" << 1 << open;
         QTest::newRow("open in a copy on another computer") << "held lock:4242\nstootplanner\nZaal-PC\n" << 1
                                                             << open + "\r\nHet toernooi is geopend op computer Zaal-PC.";
-        QTest::newRow("lock of a running program") << "lock:<pid>\n<app>\n<host>\n" << 1 << open;
+        QTest::newRow("lock of a running program") << "lock:<kid>\n<app>\n<host>\n" << 1 << open;
+        QTest::newRow("lock naming this very copy") << "lock:<pid>\n<app>\n<host>\n" << 1 << "";
         QTest::newRow("lock of a copy that ended") << "stale" << 1 << "";
         QTest::newRow("lock brought from another computer") << "lock:4242\nstootplanner\nZaal-PC\n" << 1 << "";
         QTest::newRow("lock left empty") << "lock:" << 1 << "";
@@ -454,6 +456,9 @@ private slots:
                        "daardoor niet ongedaan gemaakt;\r\nde bestanden DataSpelers_ST007.sts, "
                        "DataPoules_ST007.stp en Voorjaar_ST007.stt kunnen half gewijzigd zijn.\r\nZet het toernooi "
                        "terug met Restore.";
+        QTest::newRow("its journal a link, not followed")
+            << "halfway, link" << 1
+            << letOp + "Het hulpbestand HulpHerstel_ST007.dat kan niet worden gelezen !\r\nEen onderbroken wijziging";
         QTest::newRow("its files changed since")
             << "halfway, changed since" << 1
             << "Let op!|48|Een onderbroken wijziging is niet ongedaan gemaakt !\r\nHet bestand Voorjaar_ST007.stt is "
@@ -479,6 +484,8 @@ private slots:
         const core::TournamentFileSet f = b.write();
         QFile settings(f.map + f.toernooi), lock(f.map + f.slot);
         std::optional<QLockFile> elders;
+        pid_t kid = 0;  // another running copy of the program, holding nothing
+        const auto reap = qScopeGuard([&] { kid > 0 && kill(kid, SIGKILL) == 0 && waitpid(kid, nullptr, 0); });
         // What a copy ended between a write and its rename left (gone once the lock is ours), and look-alikes.
         const QStringList left = {f.spelers + ".AbCdEf", f.toernooi + ".qwErty"},
                           alike = {f.spelers + ".AbCdE1", f.spelers + ".backup", f.spelers + ".AbCdEfg",
@@ -505,7 +512,11 @@ private slots:
                 _exit(QLockFile(f.map + f.slot).lock() ? 0 : 1);  // ends without giving the lock up
             wait(nullptr);
         } else if (damage.contains("lock:")) {  // as found; "held": a running copy keeps it locked
+            if (damage.contains("<kid>") && (kid = fork()) == 0)
+                for (;;)
+                    pause();
             const QString text = damage.section(':', 1).replace("<pid>", QString::number(getpid()))
+                                     .replace("<kid>", QString::number(kid))
                                      .replace("<app>", QFileInfo(QCoreApplication::applicationFilePath()).fileName())
                                      .replace("<host>", QSysInfo::machineHostName());
             QVERIFY(lock.open(QIODevice::WriteOnly) && lock.write(text.toLatin1()) >= 0 && lock.flush());
@@ -523,6 +534,8 @@ private slots:
             const QString herstel = f.map + f.herstel;
             QVERIFY(damage.endsWith("damaged") ? QFile::resize(herstel, QFileInfo(herstel).size() - 1)
                     : !damage.endsWith("since") || core::writeToernooi(f.map + f.toernooi, b.toernooi));
+            QVERIFY(!damage.endsWith("link")
+                    || (QFile::rename(herstel, f.map + "elders") && QFile::link("elders", herstel)));
         } else if (damage == "own files") {
             logo.fill(Qt::blue);
             QVERIFY(core::writeClubnaam(prog + "Clubnaam_Stootplanner.dat", club)
@@ -586,13 +599,30 @@ private slots:
             QCOMPARE(QFile::exists(f.map + n), madeLeft && !(loaded && !readOnly && left.contains(n)));
         // A damaged journal stays, one of files changed since is set aside.
         const QString aside = damage.endsWith("since") ? "HulpHerstel-ST007.afgezet" : "";
-        QCOMPARE(QDir(f.map).entryList({"HulpHerstel*"}).join(""), damage.endsWith("damaged") ? f.herstel : aside);
+        QCOMPARE(QDir(f.map).entryList({"HulpHerstel*"}).join(""),
+                 damage.endsWith("damaged") || damage.endsWith("link") ? f.herstel : aside);
         hoofd->close();
         QVERIFY(hoofd->shutDownDone());
         QCOMPARE(QFile::exists(f.map + f.slot), kept);  // given up at the end
         QFile::setPermissions(f.map, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         QCOMPARE(testsupport::readAll(prog + "Stootplanner.ini"),
                  loaded ? (f.map + "\r\n" + f.toernooi + "\r\n").toUtf8() : damage.startsWith("no ini") ? "" : other);
+    }
+
+    // A process whose program file cannot be read (the system's own, another user's) runs as the program its
+    // name tells: a lock naming it in a read-only folder must not keep the tournament shut for good.
+    void lockOwner()
+    {
+        const QString self = QCoreApplication::applicationFilePath();
+        for (const QString& pid : QDir("/proc").entryList(QDir::Dirs)) {
+            const QByteArray name = testsupport::readAll("/proc/" + pid + "/comm").trimmed();
+            if (pid.toInt() > 1 && !name.isEmpty() && !name.contains('/')
+                && QFile::symLinkTarget("/proc/" + pid + "/exe").isEmpty()) {
+                QVERIFY(!processRuns(pid.toInt(), self) && processRuns(pid.toInt(), name));
+                return;
+            }
+        }
+        QSKIP("every program file here can be read");
     }
 
     void realBoxButtons_data() { testsupport::addCases(boxCases); }

@@ -110,8 +110,8 @@ TournamentLock LockTournament(QString* detail)
                     *detail = here ? QString() : printableName(host);
                 return TournamentLock::InUse;
             }
-            if (QFile stale(path); !stale.remove())
-                return zonder(stale.errorString());
+            if (QString why; !platform::removeFreeLockFile(path, &why))
+                return zonder(why);
         } else if (QString why; !core::tryWriteAside(path, QByteArray(128, '\n'), &why)) {
             return zonder(why);   // Qt keeps the system's reason to itself; a write beside it finds it
         }

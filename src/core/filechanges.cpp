@@ -325,16 +325,19 @@ bool FileChanges::undo(QString* why)
 
 bool undoUnfinishedChanges(const QString& journalPath, QString* why)
 {
-    if (!QFileInfo::exists(journalPath))
+    // A link is no journal and is not followed, even where it leads nowhere:
+    // it could lead anywhere, to a file without end, and the next journal
+    // would be written where it leads.
+    const QFileInfo found(journalPath);
+    if (!found.exists() && !found.isSymLink())
         return true;
     QByteArray bytes;
     std::vector<FileChanges::Kept> kept;
     // Journals are written whole: a damaged one means a damaged folder. It
     // stays where it is, and nothing is opened until the tournament is restored.
     // One far larger than any change keeps is damaged without reading it.
-    const QFileInfo found(journalPath);
     const bool tooLarge = found.size() > MaxJournalSize;
-    const bool read = found.isFile() && (tooLarge || readFileBytes(journalPath, &bytes));
+    const bool read = found.isFile() && !found.isSymLink() && (tooLarge || readFileBytes(journalPath, &bytes));
     if (!read || tooLarge || !parseJournal(bytes, QFileInfo(journalPath).fileName(), &kept))
         return fail(why, damagedText(journalPath, read));
     const QDir folder(folderOf(journalPath));

@@ -10,7 +10,12 @@ enum class LockHolder { None, Running, Unknown };
 // long as it holds it (on this computer and, through the file system, on
 // others); Unknown when the file or its file system cannot tell.
 LockHolder lockFileHolder(const QString& path);
-// Whether the process with that number runs on this computer as that program.
+// Whether the process with that number runs on this computer as that
+// program, other than this one.
 bool processRuns(qint64 pid, const QString& program);
+// Removes a lock file that no running program holds. True also when it was
+// gone, or taken or replaced meanwhile (the next look tells by whom); false
+// with the system's reason when it cannot be removed.
+bool removeFreeLockFile(const QString& path, QString* why);
 
 } // namespace platform
