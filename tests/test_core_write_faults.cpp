@@ -154,7 +154,8 @@ private slots:
         // A change kept in a journal reaches the disk, each changed file once and then the folder.
         for (auto it = m_after.cbegin(); it != m_after.cend() && !m_synced.isEmpty(); ++it)
             QCOMPARE(m_synced.count(it.key()), m_before.value(it.key()) == it.value() ? 0 : 1);
-        QVERIFY(m_synced.isEmpty() || m_synced.last() == ".");
+        // The folder before the journal goes, and again once it has gone.
+        QVERIFY(m_synced.isEmpty() || m_synced.mid(m_synced.size() - 2) == QStringList({".", "."}));
         // An in-place change needs no room: it succeeds on a full disk. Where the files cannot reach the
         // disk (room -2), a change kept in a journal is undone.
         for (qint64 room : {qint64(-2), qint64(0), m_growth / 2, m_growth - 1}) {

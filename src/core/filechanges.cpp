@@ -312,8 +312,12 @@ bool FileChanges::finish(QString* why)
     bool ok = true;
     for (const auto& k : m_kept)
         ok = ok && syncToDisk(QDir(folderOf(m_journal)).filePath(k.name), why);
-    if (ok && syncToDisk(folderOf(m_journal), why) && removeFile(m_journal, why))
+    if (ok && syncToDisk(folderOf(m_journal), why) && removeFile(m_journal, why)) {
+        // The change is whole on the disk; a journal that came back after a
+        // power cut would only undo it again, so its going is pushed too.
+        syncToDisk(folderOf(m_journal), nullptr);
         return true;
+    }
     undo();
     return false;
 }
