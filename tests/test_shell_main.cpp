@@ -455,7 +455,7 @@ private slots:
             << letOp + "Het hulpbestand HulpHerstel_ST007.dat is beschadigd !\r\nEen onderbroken wijziging is "
                        "daardoor niet ongedaan gemaakt;\r\nde bestanden DataSpelers_ST007.sts, "
                        "DataPoules_ST007.stp en Voorjaar_ST007.stt kunnen half gewijzigd zijn.\r\nZet het toernooi "
-                       "terug met Restore.";
+                       "terug met Restore en verwijder daarna HulpHerstel_ST007.dat.";
         QTest::newRow("its journal a link, not followed")
             << "halfway, link" << 1
             << letOp + "Het hulpbestand HulpHerstel_ST007.dat kan niet worden gelezen !\r\nEen onderbroken wijziging";

@@ -188,7 +188,9 @@ QString damagedText(const QString& journal, bool read)
         text += CrLf + QStringLiteral("de bestanden ") + nameList(QStringList{set.spelers, set.poules} + settings)
                 + QStringLiteral(" kunnen half gewijzigd zijn.");
     }
-    return text + CrLf + QStringLiteral("Zet het toernooi terug met Restore.");
+    // A restore brings the files back but leaves the journal where it is.
+    return text + CrLf + QStringLiteral("Zet het toernooi terug met Restore en verwijder daarna ") + name
+           + QStringLiteral(".");
 }
 
 // The files changed since the journal was written: it is moved out of the
