@@ -417,13 +417,13 @@ private slots:
         QCOMPARE(c.pr.rec.findText("Lijstje wie tegen wie in ronde  1 en in poule  1")->orientation,
                  platform::OrientationPortrait);
         // Speler01: his bold line at column 5, then directly the empty line and Speler02,
-        // whose four open opponents take one line, at columns 6, 36, 66 and 96; the fourth is
-        // shortened to end on the paper (wide letters here).
+        // whose four open opponents take one line, at columns 6, 36, 66 and 96; the fourth's name
+        // gives way to end on the paper with its initial (wide letters here).
         const PrintOp* a = c.pr.rec.findText("Speler01, A moet nog tegen:");
         QVERIFY(a && a->bold && a->x == 4 * 121.0);
         QCOMPARE(below(c.pr.rec, a, 3, 253),
                  QString("2:Speler02, A moet nog tegen:@5|3:Speler03, A@6|3:Speler04, A@36|3:Speler05, A@66|"
-                         "3:Speler06@96"));
+                         "3:Spele, A@96"));
     }
 
     void stillToPlayPageBreak_data()
@@ -544,14 +544,15 @@ private slots:
         QTest::addColumn<QString>("game");   // "text@column" of the first game row and the total row
         QTest::addColumn<QString>("total");
         // Right-aligned at an edge: the text starts DigitCount columns before it; both
-        // moyenne forms end in one column. The name keeps its first 23 characters.
+        // moyenne forms end in one column. The opponent takes 23 characters at most, his name giving way
+        // to his initials.
         QTest::newRow("3 decimals") << 1 << 3 << A4 << 1
             << " 1@9|1@15|01-10-2026@19| 0@35| 30@43| 20@53|1.500@63| 7@75|85.714@84|100.000@96|"
-               "Abcdefghijklmnopqrst, A@108| 2@139| 25@148| 20@158|1.250@168| 4@180"
+               "Abcdefghijklmn, A.B.C.D@108| 2@139| 25@148| 20@158|1.250@168| 4@180"
             << "Totaal@18| 0@33| 30@41| 20@50|1.500@60| 7@71";
         QTest::newRow("2 decimals") << 1 << 2 << A4 << 1
             << " 1@9|1@15|01-10-2026@19| 0@35| 30@43| 20@53|1.50@64| 7@75|85.71@85|100.00@97|"
-               "Abcdefghijklmnopqrst, A@108| 2@139| 25@148| 20@158|1.25@169| 4@180"
+               "Abcdefghijklmn, A.B.C.D@108| 2@139| 25@148| 20@158|1.25@169| 4@180"
             << "Totaal@18| 0@33| 30@41| 20@50|1.50@61| 7@71";
         QTest::newRow("33 rows") << 32 << 2 << A4 << 1 << QString() << QString();
         QTest::newRow("34 rows") << 33 << 2 << A4 << 2 << QString() << QString();

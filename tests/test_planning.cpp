@@ -405,8 +405,8 @@ private slots:
         QCOMPARE(heads, QStringList({"1 3751,2500 bold", "1 9680,2500 bold", "-", "1 15488,2500 bold", "-",
                                      "2 3751,2500 bold"}));
         // Names at their tab columns (110 twips a column), slot s at y 2500 + 507 s; one too wide for its cell
-        // ends a blank before the rule on its right (x 5860).
-        QCOMPARE(QStringList({where(rec, "Naam4,A (10)"), where(rec, "Laatste,Z"), where(rec, "09:00")}),
+        // ends a blank before the rule on its right (x 5860), its name giving way to its initial and target.
+        QCOMPARE(QStringList({where(rec, "Naam4,A (10)"), where(rec, "La,Z (99)"), where(rec, "09:00")}),
                  QStringList({QStringLiteral("1 %1,%2").arg(122 * 110).arg(2500 + 3 * 507),
                               QStringLiteral("2 %1,%2").arg(43 * 110).arg(2500 + 10 * 507),
                               QStringLiteral("1 700,%1").arg(2500 + 507)}));

@@ -5,6 +5,8 @@
 #include "overviews/PrintOvSpeler.h"
 #include "planning/PrintPlanning.h"
 #include "platform/printer.h"
+#include "core/planning.h"
+#include "print/listrows.h"
 #include "print/pageheader.h"
 #include "print/printjob.h"
 #include "rounds/frmAutoKoppel.h"
@@ -230,9 +232,93 @@ private slots:
                                 r.CurrentY()}), QList<double>({double(stand), 0, 10, 0, lines[3].y + r.TextHeight()}));
     }
 
-    // Every list print-out with long names (capitals, mixed case, accented, all 20 characters, initials of 7 and a
-    // club name of 40), measured with the fonts themselves, on A4 and on Letter (margins of 5 mm, and of 3/4 inch):
-    // nothing printed over another text, off the paper or off its row's line.
+    // A text fitted to its room (10 pt on the recording printer: 100 twips a character, 95 at 9.5 pt, ...): the
+    // name gives way to its initials and figures; where even those do not fit, a face a half point smaller, not
+    // below 7 pt, on the line's baseline (18 twips a point above it); a figure wider still is cut to its room.
+    void fittedTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("room");
+        QTest::addColumn<QString>("shown");   // "text@size"
+        QTest::newRow("fits") << "Jansen,A (159)" << 1400.0 << "Jansen,A (159)@10";
+        QTest::newRow("name gives way") << "van Wammerw,A (159)" << 1500.0 << "van Wam,A (159)@10";
+        QTest::newRow("initials whole") << "SCHIMMELPENNINCK-VDW, W.M.J.H" << 2000.0 << "SCHIMMELPEN, W.M.J.H@10";
+        QTest::newRow("wide initials: smaller") << "W,WWWWWWWWW (159)" << 1500.0 << "W,WWWWWWWWW (159)@8.5";
+        QTest::newRow("smaller, and the name gives way") << "WWW,WWWWWWWWW (159)" << 1500.0
+                                                         << "W,WWWWWWWWW (159)@8.5";
+        QTest::newRow("a figure: smaller") << "1234567" << 500.0 << "1234567@7";
+        QTest::newRow("not below 7 pt: cut") << "123456789" << 500.0 << "1234567@7";
+    }
+    void fittedTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, room);
+        RecordingPrinter& p = m_env->printer.rec;
+        p.setFontSize(10);
+        p.setCurrentY(1000);
+        // From column 11 (x 1000) to a blank before the next column.
+        print::PrintFitted(p, {Tab(1), "rij", Tab(11), text, Tab(int(room / 100) + 12), "9"});
+        const PrintOp t = p.texts().at(1);
+        QTEST(QStringLiteral("%1@%2").arg(t.text).arg(t.fontSize), "shown");
+        QCOMPARE(QList<double>({t.x, t.baseline, p.texts().at(2).fontSize, p.FontSize()}),
+                 QList<double>({1000, 1000 + 180, 10, 10}));
+        QCOMPARE(t.whole, text);
+        QVERIFY(t.x2 <= 1000 + room);
+    }
+
+    // The print check finds a text printed over another, through a rule, off its row's line, or cut where it
+    // must stay whole: a figure cut open or short, a name cut to its comma, initials lost; known texts cut
+    // before printing are found by their beginning.
+    void printCheck_data()
+    {
+        QTest::addColumn<QString>("printed");
+        QTest::addColumn<QString>("whole");    // empty: not marked as shortened
+        QTest::addColumn<int>("extra");        // 1: a rule through x 1500; 2: a smaller text atop the line
+        QTest::addColumn<QString>("faults");   // the kinds found, in order
+        const auto row = [](const char* name, const char* printed, const char* whole, int extra, const char* faults) {
+            QTest::newRow(name) << QString(printed) << QString(whole) << extra << QString(faults);
+        };
+        row("shortened well", "van Wam,A (159)", "van Wammerw,A (159)", 0, "");
+        row("target cut open", "van Wammerw,A (15", "van Wammerw,A (159)", 0,
+            "a figure cut open|a figure cut short|initials lost");
+        row("bare bracket", "VAN DER WIE,M (", "VAN DER WIE,M (236)", 0, "a figure cut open|initials lost");
+        row("cut to its comma", "van Wammerwoude-MeDS,", "van Wammerwoude-MeDS, W", 0,
+            "a name cut to its comma|initials lost");
+        row("a comma and a blank", "SCHIMMELPENNINCK-VDS, ", "SCHIMMELPENNINCK-VDS, W", 0,
+            "a name cut to its comma|initials lost");
+        row("initials cut", "Schimmelpenninck-vdW, W", "Schimmelpenninck-vdW, W.M.J.H", 0, "initials lost");
+        row("cut before printing", "Schimmelpenninck-vdW, W", "", 0, "initials lost");
+        row("number cut", "12", "1234", 0, "a figure cut short");
+        row("whole", "Heemskerk-Wolfswinke, W.M.J.H", "", 0, "");
+        row("through a rule", "Heemskerk", "", 1, "through a rule");
+        row("off its line", "Heemskerk", "", 2, "off its row's line");
+    }
+    void printCheck()
+    {
+        QFETCH(QString, printed);
+        QFETCH(QString, whole);
+        QFETCH(int, extra);
+        RecordingPrinter& p = m_env->printer.rec;
+        p.setFontSize(10);
+        p.setCurrentY(1000);
+        p.Print({Tab(11), whole.isEmpty() ? PrintItem(printed) : PrintItem::Shortened(printed, whole)},
+                extra == 2 ? NoLineEnd : EndLine);
+        if (extra == 1)
+            p.Line(1500, 0, 1500, 5000);
+        if (extra == 2) {   // on the same row, its top (not its baseline) on the line's
+            p.setFontSize(8);
+            p.Print({Tab(40), "klein"});
+        }
+        QStringList kinds;
+        for (const QString& f : testsupport::printFaults(p, {"Schimmelpenninck-vdW, W.M.J.H"}).split('\n', Qt::SkipEmptyParts))
+            kinds << f.section(QRegularExpression("[:(]"), 0, 0).trimmed();
+        QTEST(kinds.join('|'), "faults");
+    }
+
+    // Every list print-out with long names (capitals, mixed case, accented, all 20 characters, initials of 7,
+    // three-digit targets and a club name of 40), measured with the fonts themselves, on A4 and on Letter (margins
+    // of 5 mm, and of 3/4 inch): nothing printed over another text, off the paper, off its row's line or through a
+    // rule, and no figure, initial or target cut.
     void longNames_data()
     {
         QTest::addColumn<int>("print");
@@ -248,8 +334,10 @@ private slots:
     {
         QFETCH(int, print);
         QFETCH(QSizeF, paper);
-        const QStringList namen = {"VAN DER WIEL-MULDERS", "HEEMSKERK-WOLFSWINKE", "Schimmelpenninck vdW",
+        const QStringList namen = {"van Wammerwoude-Mees", "Schimmelpenninck-vdW", "Heemskerk-Wolfswinke",
+                                   "VAN DER WIELEN-BOOMS", "SCHIMMELPENNINCK-VDW", "HEEMSKERK-WOLFSWINKE",
                                    "ÉÉNHOORN-ÖZTÜRK ÂÇÈÑ", "WWWWWWWWWWWWWWWWWWWW", "Jansen"};
+        const QList<qint16> doelen = {159, 236, 147, 236, 159, 321, 198, 999, 12};
         const QString vl = "W.M.J.H";
         testsupport::TournamentFixture fx;
         QList<core::StandLine> stand;
@@ -257,6 +345,7 @@ private slots:
         std::vector<core::AutoRij> rijen;
         std::vector<core::MatrixEntry> entries;
         std::vector<core::OverviewRow> games;
+        QStringList cellen, tegenstanders, vermeld;
         for (int k = 0; k < namen.size(); ++k) {
             const QString& n = namen[k];
             fx.builder().addPlayer(k + 1, n, vl, 1, 1, core::Fixed::fromInt(1));
@@ -265,10 +354,17 @@ private slots:
             winnaars << modStand::WinnerLine{core::PadNumber5(k + 1), n, vl, " 12", " 4", "124", "12.345", "101.500",
                                              "199.000"};
             rijen.push_back({core::PadNumber5(k + 1), n, vl, "147", "12.345", "12"});
-            entries.push_back({n + ", W", k + 1});
+            entries.push_back({core::matrixEntryText(n, vl), k + 1});
+            vermeld << entries.back().text;
+            tegenstanders << n + ", " + vl;
             games.push_back({core::OverviewRow::Game, "12", {"12", "12-10-2026", "12", "1234", "123", "12.345", "123",
-                                                             "100.000", "199.000", n + ", " + vl, "12", "1234", "123",
-                                                             "12.345", "123"}});
+                                                             "100.000", "199.000", tegenstanders.back(), "12", "1234",
+                                                             "123", "12.345", "123"}});
+            core::SpelerRec sp;
+            sp.naam = n;
+            sp.voorletters = vl;
+            sp.teMakenCar = doelen[k];
+            cellen << core::pouleListEntry(sp);
         }
         fx.load();
         ProgrammaMap = m_env->prog.path() + "/";
@@ -277,10 +373,11 @@ private slots:
         Toernooi.subtitel = "VOORJAARSCOMPETITIE MET HOOFDLETTERS !!";
         Toernooi.aantalDecimalen = 3;
         Toernooi.puntenInMatrix = core::Ja;
+        // Four tables: a landscape page of three and one of one.
         const auto planning = [&](int partijen) {
-            planning::PlanningPrint pl{3, partijen, {}, {}, "1", "12-10-2026"};
-            for (int i = 0; i < 6 * partijen; ++i)
-                pl.captions << namen[i % namen.size()];
+            planning::PlanningPrint pl{4, partijen, {}, {}, "1", "12-10-2026"};
+            for (int i = 0; i < 8 * partijen; ++i)
+                pl.captions << cellen[i % cellen.size()];
             for (int s = 0; s < partijen; ++s)
                 pl.tijden << QTime(8, 0).addSecs(1800 * s).toString("hh:mm");
             planning::PrintPlanning(pl);
@@ -299,24 +396,36 @@ private slots:
             },
             [&] { return overviews::PrintStillToPlay(1, entries); },
             [&] { return overviews::PrintPlayerOverview(vl + " " + namen[0], games); },
-            [&] { return planning(4); },
+            [&] { return planning(14); },
             [&] { return planning(16); },
         };
+        const QStringList bronnen[] = {namen, namen, namen, vermeld, vermeld, tegenstanders, cellen, cellen};
         RecordingPrinter& r = m_env->printer.rec;
         r.fontMetrics = true;
         r.portraitPage = paper;
         ScriptedPrintDialog dialog;
         QVERIFY(prints[print]() && r.documentsEnded == 1);
-        const QString faults = testsupport::printFaults(r);
+        const QString faults = testsupport::printFaults(r, bronnen[print]);
         QVERIFY2(faults.isEmpty(), qPrintable(faults + r.textDump()));
         // Names are shortened only where they do not fit; the club name is made smaller instead. Rows keep their
         // size where the page holds them (not with wide margins).
-        const QString jansen = QStringList{"Jansen", "Jansen", "Jansen", "Jansen, W", "Jansen, W", "Jansen, " + vl}
-                                   .value(print, "Jansen");
+        const QString jansen = QStringList{"Jansen", "Jansen", "Jansen", "Jansen, W", "Jansen, W", "Jansen, " + vl,
+                                           "Jansen,W (12)", "Jansen,W (12)"}[print];
         const PrintOp* kop = r.findText(print == 3 ? Toernooi.naam : ClubTitel);   // between the rules
         QVERIFY(r.findText(jansen) && kop && kop->x2 <= (kop->orientation == OrientationPortrait ? 11000 : 15000));
         if (paper.width() > 11000 && print != 3 && print < 6)
             QCOMPARE(r.findText(jansen)->fontSize, QList<double>({12, 12, 12, 0, 11, 10})[print]);
+        // Every name is shown, shortened or not, in its row's face (a planning page in one), never below 7 pt.
+        int shortened = 0;
+        for (const PrintOp& t : r.texts()) {
+            QVERIFY2(t.fontSize >= 7 || t.whole == t.text, qPrintable(t.text));
+            if (bronnen[print].contains(t.whole))
+                shortened += t.whole != t.text;
+            if (print >= 6 && bronnen[print].contains(t.whole))
+                QCOMPARE(t.fontSize, r.findText("Tijd")->fontSize);
+        }
+        // Those that need it give way: the widest in capitals everywhere but in the standings' wide name column.
+        QVERIFY2(print == 0 || shortened > 0, qPrintable(r.textDump()));
     }
 
     // Every print-out meets the printer's errors alike, its own label in the error report: failing after

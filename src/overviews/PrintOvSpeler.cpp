@@ -1,6 +1,7 @@
 #include "PrintOvSpeler.h"
 #include "app/modStootplanner.h"
 #include "core/format.h"
+#include "core/namefit.h"
 #include "platform/msgbox.h"
 #include "platform/printer.h"
 #include "print/listrows.h"
@@ -19,6 +20,15 @@ constexpr int RegelsPerPagina = 33;
 void rightAt(QList<PrintItem>& line, int edge, const QString& text)
 {
     line << Tab(edge - core::decimalTextDigits(text)) << text;
+}
+
+// The opponent in 23 characters at most: a longer name gives way to his initials.
+PrintItem opponent(const QString& text)
+{
+    const QString whole = core::rightTrimmed(text);
+    const QString shown = core::shortenedName(whole, 23, [](const QString& s) { return double(s.size()); })
+                              .value_or(core::rightTrimmed(whole.left(23)));
+    return shown == whole ? PrintItem(whole) : PrintItem::Shortened(shown, whole);
 }
 
 void headingLine(platform::Printer& P)
@@ -72,7 +82,7 @@ bool PrintPlayerOverview(const QString& speler, const std::vector<core::Overview
                 rightAt(line, 76, item(7));
                 rightAt(line, 86 + d, item(8));
                 rightAt(line, 99 + d, item(9));
-                line << Tab(108) << core::rightTrimmed(item(10).left(23));
+                line << Tab(108) << opponent(item(10));
                 rightAt(line, 140, item(11));
                 rightAt(line, 150, item(12));
                 rightAt(line, 160, item(13));

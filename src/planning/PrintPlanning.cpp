@@ -39,6 +39,14 @@ Heights fitHeights(const platform::Printer& P, const PrintLayout& l)
     return h;
 }
 
+// How large the grid is drawn: where the page is narrower than a full block (wide printer margins), all
+// its widths and its face k times as large, so that its last table, rules and all, stays on the paper.
+double fitWidth(const platform::Printer& P, const PrintLayout& l)
+{
+    const double full = TafelBreedte * l.perBlock + TijdRechts + 15;   // and the rule's own width
+    return std::min(1.0, P.ScaleWidth() / full);
+}
+
 } // namespace
 
 const PrintLayout& LandscapeLayout()
@@ -55,12 +63,12 @@ const PrintLayout& PortraitLayout()
     return l;
 }
 
-void PrintPlanningGrid(const QList<int>& block, const PrintLayout& layout, double y)
+void PrintPlanningGrid(const QList<int>& block, const PrintLayout& layout, double y, double k)
 {
     auto& P = platform::printer();
-    P.setFontSize(11);
+    P.setFontSize(11 * k);
     P.setFontBold(true);
-    P.setCurrentX(800);
+    P.setCurrentX(800 * k);
     P.setCurrentY(y);
     P.Print({QStringLiteral("Tijd")}, platform::NoLineEnd);
     for (int place = 0; place < block.size() && place < layout.headTabs.size(); ++place)
@@ -101,36 +109,39 @@ void PrintPlanning(const PlanningPrint& pl)
                     P.NewPage();
                 PrintPageHeader(layout->orientatie, MeldingTekst, PrintPagina);
                 const Heights y = fitHeights(P, *layout);
-                PrintPlanningGrid(block, *layout, y(2500));
+                const double k = fitWidth(P, *layout);
+                PrintPlanningGrid(block, *layout, y(2500), k);
 
                 const int n = int(block.size());
-                const int right = TafelBreedte * n + TijdRechts;
+                const double right = (TafelBreedte * n + TijdRechts) * k;
                 const double top = y(layout->frameTop), bottom = y(layout->frameBottom);
-                P.Line(TijdLinks, top, TijdLinks, bottom);
-                P.Line(TijdRechts, top, TijdRechts, bottom);
+                const auto sideRule = [&](int i) { return (TafelBreedte * i - layout->sideRuleOffset) * k; };
+                const auto rightEdge = [&](int i) { return (TafelBreedte * i + TijdRechts) * k; };
+                P.Line(TijdLinks * k, top, TijdLinks * k, bottom);
+                P.Line(TijdRechts * k, top, TijdRechts * k, bottom);
                 for (int i = 1; i <= n; ++i) {
-                    P.Line(TafelBreedte * i - layout->sideRuleOffset, y(layout->sideRuleTop),
-                           TafelBreedte * i - layout->sideRuleOffset, bottom);
-                    P.Line(TafelBreedte * i + TijdRechts, top, TafelBreedte * i + TijdRechts, bottom);
+                    P.Line(sideRule(i), y(layout->sideRuleTop), sideRule(i), bottom);
+                    P.Line(rightEdge(i), top, rightEdge(i), bottom);
                 }
                 for (int j = 1; j <= layout->ruleCount; ++j) {
                     const double rule = y(layout->ruleBase + layout->rowHeight * j);
-                    P.Line(TijdLinks, rule, right, rule);
+                    P.Line(TijdLinks * k, rule, right, rule);
                 }
 
                 const bool fullLandscape = layout->orientatie == platform::OrientationLandscape && n == 3;
-                // A name ends a blank before the first rule on its right, else on the paper.
+                // A cell ends a blank before the first rule on its right, else on the paper; where it is wider,
+                // its name gives way, its initial and target stay whole.
                 const auto fitted = [&](const QString& naam, int tab) {
                     const double blank = P.TextWidth(QStringLiteral(" "));
                     double rule = P.ScaleWidth() + blank;
                     for (int i = 1; i <= n; ++i)
-                        for (double x : {TafelBreedte * i - layout->sideRuleOffset, TafelBreedte * i + TijdRechts})
+                        for (double x : {sideRule(i), rightEdge(i)})
                             if (x > P.TabX(tab))
                                 rule = std::min(rule, x);
-                    return print::Fitted(P, naam, rule - blank - P.TabX(tab));
+                    return print::WithinRoom(P, naam, rule - blank - P.TabX(tab));
                 };
                 for (int s = 1; s <= pl.aantalPartijen; ++s) {
-                    P.setCurrentX(700);
+                    P.setCurrentX(700 * k);
                     P.setCurrentY(y(2500 + layout->rowHeight * s));
                     P.Print({pl.tijden.value(s - 1)}, platform::NoLineEnd);
                     for (int place = 0; place < n; ++place) {

@@ -39,7 +39,8 @@ const PrintLayout& PortraitLayout();
 // every cell is blank); print errors are handled here.
 void PrintPlanning(const PlanningPrint& planning);
 
-// The head line of one block at height y: "Tijd" and "Tafel nr " + number per table.
-void PrintPlanningGrid(const QList<int>& block, const PrintLayout& layout, double y);
+// The head line of one block at height y: "Tijd" and "Tafel nr " + number per table; the whole
+// grid k times as large (a page narrower than a full block).
+void PrintPlanningGrid(const QList<int>& block, const PrintLayout& layout, double y, double k = 1);
 
 } // namespace planning

@@ -20,6 +20,16 @@ QColor vbColor(quint32 bgr)
     return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
+// -------------------------------------------------------------- PrintItem
+
+PrintItem PrintItem::Shortened(const QString& shown, const QString& whole, double size)
+{
+    PrintItem it(shown);
+    it.m_whole = whole;
+    it.m_size = size;
+    return it;
+}
+
 // ---------------------------------------------------------------- Printer
 
 void Printer::setOrientation(int orientation)
@@ -33,6 +43,7 @@ double Printer::ScaleHeight() const { return backendPageSize(m_orientation).heig
 
 double Printer::TextWidth(const QString& text) const { return backendTextWidth(font(), text); }
 double Printer::TextHeight(const QString&) const { return backendTextHeight(font()); }
+double Printer::TextAscent() const { return backendTextAscent(font()); }
 double Printer::AverageCharWidth() const { return backendAverageCharWidth(font()); }
 
 void Printer::ensureDoc()
@@ -76,8 +87,9 @@ double Printer::averageCharWidth(const QFontMetricsF& fm)
     return sum / 1000.0;
 }
 
-void Printer::printText(const QString& text)
+void Printer::printText(const PrintItem& item)
 {
+    const QString& text = item.text();
     ensureDoc();
     // Text that would run off the bottom goes to a new page, as a printer does by itself.
     // The row goes on there: it no longer stands on one line.
@@ -88,9 +100,20 @@ void Printer::printText(const QString& text)
         m_x = x;
         m_row = row;
     }
+    // A text in a size of its own stands on the line's baseline; the line keeps its font.
+    const double size = m_fontSize;
+    double y = m_y;
+    if (item.size() > 0 && item.size() != size) {
+        const double base = TextAscent();
+        m_fontSize = item.size();
+        y += base - TextAscent();
+    }
+    m_whole = item.whole();
     if (!text.isEmpty())
-        backendText(m_x, m_y, text);
+        backendText(m_x, y, text);
     m_x += TextWidth(text);
+    m_fontSize = size;
+    m_whole.clear();
 }
 
 void Printer::Print(std::initializer_list<PrintItem> items, LineEnd end)
@@ -104,7 +127,7 @@ void Printer::Print(const QList<PrintItem>& items, LineEnd end)
     for (const PrintItem& it : items) {
         switch (it.kind()) {
         case PrintItem::Text:
-            printText(it.text());
+            printText(it);
             break;
         case PrintItem::TabItem: {
             const double x = TabX(qMax(1, it.n()));
@@ -284,6 +307,11 @@ double RecordingPrinter::backendTextHeight(const FontState& f) const
     return fontMetrics ? twipMetrics(qfont(f)).lineSpacing() : f.size * 23.0;
 }
 
+double RecordingPrinter::backendTextAscent(const FontState& f) const
+{
+    return fontMetrics ? twipMetrics(qfont(f)).ascent() : f.size * 18.0;
+}
+
 QSizeF RecordingPrinter::backendPageSize(int orientation) const
 {
     return orientation == OrientationLandscape ? portraitPage.transposed() : portraitPage;
@@ -317,6 +345,8 @@ void RecordingPrinter::backendText(double x, double y, const QString& text)
     // The font's whole box, as a PDF reader measures a word: the next line may not start in it.
     op.y2 = y + (fontMetrics ? twipMetrics(qfont(font())).height() : TextHeight());
     op.text = text;
+    op.whole = wholeText();
+    op.baseline = y + TextAscent();
     op.color = ForeColor();
     ops.append(op);
 }
@@ -425,6 +455,11 @@ double SystemPrinter::backendTextWidth(const FontState& f, const QString& text) 
 double SystemPrinter::backendTextHeight(const FontState& f) const
 {
     return d->metrics(f).lineSpacing() / d->pxPerTwip();
+}
+
+double SystemPrinter::backendTextAscent(const FontState& f) const
+{
+    return d->metrics(f).ascent() / d->pxPerTwip();
 }
 
 QSizeF SystemPrinter::backendPageSize(int orientation) const

@@ -63,13 +63,20 @@ public:
     PrintItem(const char* s) : m_kind(Text), m_text(QString::fromUtf8(s)) {}
     PrintItem(Tab t) : m_kind(TabItem), m_n(t.column) {}
     PrintItem(Spc s) : m_kind(SpcItem), m_n(s.count) {}
+    // `shown` standing in for `whole`, a text too wide for its place; in `size` points (0: the current
+    // font's), its baseline on the line's.
+    static PrintItem Shortened(const QString& shown, const QString& whole, double size = 0);
     Kind kind() const { return m_kind; }
     const QString& text() const { return m_text; }
+    const QString& whole() const { return m_whole.isNull() ? m_text : m_whole; }
+    double size() const { return m_size; }
     int n() const { return m_n; }
 
 private:
     Kind m_kind;
     QString m_text;
+    QString m_whole;
+    double m_size = 0;
     int m_n = 0;
 };
 
@@ -119,6 +126,7 @@ public:
     // --- metrics of the current font, in twips ---
     double TextWidth(const QString& text) const;
     double TextHeight(const QString& text = QStringLiteral("Ag")) const;
+    double TextAscent() const;   // from a text's top to its baseline
     double AverageCharWidth() const;
     double TabX(int column) const { return (column - 1) * AverageCharWidth(); }
 
@@ -145,6 +153,8 @@ protected:
     };
     FontState font() const { return {m_fontName, m_fontSize, m_bold, m_italic, m_underline}; }
     int row() const { return m_row; }
+    // While a text is handed to backendText: the text it stands for (see PrintItem::Shortened).
+    const QString& wholeText() const { return m_whole; }
 
     // Measuring with the font itself: the font, and the classic average character width in pixels of fm.
     static QFont qfont(const FontState& f);
@@ -154,6 +164,7 @@ protected:
     virtual double backendAverageCharWidth(const FontState& f) const = 0;
     virtual double backendTextWidth(const FontState& f, const QString& text) const = 0;
     virtual double backendTextHeight(const FontState& f) const = 0;
+    virtual double backendTextAscent(const FontState& f) const = 0;
     virtual QSizeF backendPageSize(int orientation) const = 0;  // printable twips
     virtual void backendBeginDoc() = 0;                       // may throw PrintError
     virtual void backendText(double x, double y, const QString& text) = 0;
@@ -166,7 +177,7 @@ protected:
 private:
     void ensureDoc();
     void lineFeed();
-    void printText(const QString& text);
+    void printText(const PrintItem& item);
 
     double m_x = 0, m_y = 0;
     int m_orientation = OrientationPortrait;
@@ -180,6 +191,7 @@ private:
     QColor m_fillColor = Qt::black;
     int m_fillStyle = 1;
     int m_drawWidth = 1;
+    QString m_whole;
 };
 
 // One recorded operation of the RecordingPrinter.
@@ -191,6 +203,8 @@ struct PrintOp {
     double x2 = 0, y2 = 0;   // line/box: second corner; text: x + width, y + the font's ascent + descent
                              // (with fontMetrics; else its line height); picture: x + w, y + h
     QString text;
+    QString whole;           // text: the text it stands for, where it was shortened; else the text itself
+    double baseline = 0;     // text: y + the font's ascent
     QString fontName;
     double fontSize = 0;
     bool bold = false, italic = false, underline = false;
@@ -206,7 +220,7 @@ struct PrintOp {
 
 // Back-end for tests: records every operation; deterministic metrics:
 // average character width = 10 twips per point (11 when bold), text width =
-// characters x average width, text height = 23 twips per point; the
+// characters x average width, text height = 23 twips per point, ascent 18; the
 // printable page is `portraitPage` in portrait, swapped in landscape.
 // With fontMetrics on, widths and heights are those of the fonts themselves,
 // measured as the system printer measures them.
@@ -233,6 +247,7 @@ protected:
     double backendAverageCharWidth(const FontState& f) const override;
     double backendTextWidth(const FontState& f, const QString& text) const override;
     double backendTextHeight(const FontState& f) const override;
+    double backendTextAscent(const FontState& f) const override;
     QSizeF backendPageSize(int orientation) const override;
     void backendBeginDoc() override;
     void backendText(double x, double y, const QString& text) override;
@@ -266,6 +281,7 @@ protected:
     double backendAverageCharWidth(const FontState& f) const override;
     double backendTextWidth(const FontState& f, const QString& text) const override;
     double backendTextHeight(const FontState& f) const override;
+    double backendTextAscent(const FontState& f) const override;
     QSizeF backendPageSize(int orientation) const override;
     void backendBeginDoc() override;
     void backendText(double x, double y, const QString& text) override;

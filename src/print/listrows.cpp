@@ -1,9 +1,11 @@
 #include "listrows.h"
 
 #include "core/format.h"
+#include "core/namefit.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace print {
 
@@ -59,6 +61,30 @@ QString Fitted(const platform::Printer& p, const QString& text, double room)
     return t;
 }
 
+PrintItem WithinRoom(platform::Printer& p, const PrintItem& item, double room)
+{
+    const QString whole = core::rightTrimmed(item.whole());
+    const auto width = [&p](const QString& s) { return p.TextWidth(s); };
+    if (const auto shown = core::shortenedName(item.text(), room, width))
+        return *shown == whole ? PrintItem(whole) : PrintItem::Shortened(*shown, whole);
+    const double size = p.FontSize();
+    const double smallest = std::min(size, SmallestSize);
+    std::optional<QString> shown;
+    double s = size;
+    while (!shown && s - 0.5 >= smallest - 1e-9) {
+        s -= 0.5;
+        p.setFontSize(s);
+        shown = core::shortenedName(item.text(), room, width);
+    }
+    if (!shown) {
+        s = smallest;
+        p.setFontSize(s);
+        shown = Fitted(p, item.text(), room);
+    }
+    p.setFontSize(size);
+    return PrintItem::Shortened(*shown, whole, s);
+}
+
 void PrintFitted(platform::Printer& p, const QList<PrintItem>& items, platform::LineEnd end, double right)
 {
     const double blank = p.TextWidth(QStringLiteral(" "));
@@ -72,8 +98,7 @@ void PrintFitted(platform::Printer& p, const QList<PrintItem>& items, platform::
                                        [](const PrintItem& it) { return it.kind() == PrintItem::TabItem; });
         if (next != items.end())
             limit = p.TabX(std::max(1, next->n())) - blank;
-        p.Print({limit < 0 ? items[i].text() : Fitted(p, items[i].text(), limit - p.CurrentX())},
-                platform::NoLineEnd);
+        p.Print({limit < 0 ? items[i] : WithinRoom(p, items[i], limit - p.CurrentX())}, platform::NoLineEnd);
     }
     if (end == platform::EndLine)
         p.Print();

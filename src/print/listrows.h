@@ -35,11 +35,21 @@ int RowsOnPage(qsizetype total, int perPage, int page);
 // longest beginning that fits, right-trimmed.
 QString Fitted(const platform::Printer& p, const QString& text, double room);
 
+// The smallest face a text is printed in to keep its initials and figures whole.
+constexpr double SmallestSize = 7;
+
+// A text (item.text(), standing for item.whole()) as it fits in `room` twips from the print position: whole;
+// or, where it is wider, with its name giving way and its initials and figures whole (core::shortenedName);
+// or, where even its shortest form is wider, that form in a face a half point smaller at a time, down to
+// SmallestSize. Where not even that fits (a figure or initials wider than the room), its longest beginning
+// that does, in SmallestSize: it never reaches past its room.
+platform::PrintItem WithinRoom(platform::Printer& p, const platform::PrintItem& item, double room);
+
 // Prints one line as Printer::Print does, but a text that would reach the
-// column of the next Tab is shortened to end at least a blank before it,
-// and the line's last text to end before `right` (twips; below 0: as it
-// is). A long name thus never sends the rest of its row onto the next row
-// or over a neighbour.
+// column of the next Tab is fitted (WithinRoom) to end at least a blank
+// before it, and the line's last text to end before `right` (twips; below
+// 0: as it is). A long name thus never sends the rest of its row onto the
+// next row or over a neighbour, and never loses its initials or figures.
 void PrintFitted(platform::Printer& p, const QList<platform::PrintItem>& items,
                  platform::LineEnd end = platform::EndLine, double right = -1);
 

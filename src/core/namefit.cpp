@@ -1,0 +1,63 @@
+#include "namefit.h"
+
+#include "format.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+
+namespace core {
+
+namespace {
+
+bool hasLetter(const QString& s)
+{
+    return std::any_of(s.begin(), s.end(), [](QChar c) { return c.isLetter(); });
+}
+
+// The cut end of a name: no separator, blank or open bracket left at its end.
+QString cutEnd(QString name)
+{
+    const auto trim = [&name] {
+        while (!name.isEmpty() && !name.back().isLetterOrNumber() && name.back() != QLatin1Char('.'))
+            name.chop(1);
+    };
+    trim();
+    if (name.count(QLatin1Char('(')) > name.count(QLatin1Char(')'))) {
+        name.truncate(name.lastIndexOf(QLatin1Char('(')));
+        trim();
+    }
+    return std::any_of(name.begin(), name.end(), [](QChar c) { return c.isLetterOrNumber(); }) ? name : QString();
+}
+
+}  // namespace
+
+NameAndRest splitAtName(const QString& text)
+{
+    const QString t = rightTrimmed(text);
+    if (!hasLetter(t))
+        return {QString(), t};
+    static const QRegularExpression figure(QStringLiteral("\\s*\\(\\s*[-+]?\\d+(?:[.,]\\d+)?\\s*\\)$"));
+    const QRegularExpressionMatch m = figure.match(t);
+    const QString head = m.hasMatch() ? t.left(m.capturedStart()) : t;
+    const QString tail = m.hasMatch() ? m.captured() : QString();
+    const qsizetype comma = head.lastIndexOf(QLatin1Char(','));
+    if (comma < 0)
+        return {head, tail};
+    return {head.left(comma), head.mid(comma) + tail};
+}
+
+std::optional<QString> shortenedName(const QString& text, double room, const TextWidth& width)
+{
+    const QString whole = rightTrimmed(text);
+    if (width(whole) <= room)
+        return whole;
+    const NameAndRest parts = splitAtName(whole);
+    for (qsizetype k = parts.name.size() - 1; k >= 1; --k) {
+        const QString name = cutEnd(parts.name.left(k));
+        if (!name.isEmpty() && width(name + parts.rest) <= room)
+            return name + parts.rest;
+    }
+    return std::nullopt;
+}
+
+}  // namespace core
