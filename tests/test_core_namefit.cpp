@@ -80,6 +80,25 @@ private slots:
         if (shown)
             QVERIFY((proportional ? capitalsWide : characters)(*shown) <= room);
     }
+
+    // The last resort: a beginning within the room that ends in no part of a number, bracket or separator.
+    void cut_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("room");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("fits") << "Jansen,J (123)" << 14.0 << "Jansen,J (123)";
+        QTest::newRow("before the bracket") << "Jansen,J (123456)" << 10.0 << "Jansen,J";
+        QTest::newRow("no part of the number") << "Jansen,J (123456)" << 13.0 << "Jansen,J";
+        QTest::newRow("no comma") << "Jansen,WWWWWWWWW" << 7.0 << "Jansen";
+        QTest::newRow("a number left out") << "123456789" << 7.0 << "";
+    }
+    void cut()
+    {
+        QFETCH(QString, text);
+        QFETCH(double, room);
+        QTEST(cutWithin(text, room, characters), "shown");
+    }
 };
 
 QTEST_APPLESS_MAIN(TestCoreNameFit)

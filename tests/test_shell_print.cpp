@@ -234,7 +234,7 @@ private slots:
 
     // A text fitted to its room (10 pt on the recording printer: 100 twips a character, 95 at 9.5 pt, ...): the
     // name gives way to its initials and figures; where even those do not fit, a face a half point smaller, not
-    // below 7 pt, on the line's baseline (18 twips a point above it); a figure wider still is cut to its room.
+    // below 7 pt, on the line's baseline (18 twips a point above it); wider still, a figure is left out.
     void fittedTexts_data()
     {
         QTest::addColumn<QString>("text");
@@ -247,7 +247,7 @@ private slots:
         QTest::newRow("smaller, and the name gives way") << "WWW,WWWWWWWWW (159)" << 1500.0
                                                          << "W,WWWWWWWWW (159)@8.5";
         QTest::newRow("a figure: smaller") << "1234567" << 500.0 << "1234567@7";
-        QTest::newRow("not below 7 pt: cut") << "123456789" << 500.0 << "1234567@7";
+        QTest::newRow("not below 7 pt: cut, the figure left out") << "Jansen,J (123456)" << 700.0 << "Jansen,J@7";
     }
     void fittedTexts()
     {

@@ -60,4 +60,21 @@ std::optional<QString> shortenedName(const QString& text, double room, const Tex
     return std::nullopt;
 }
 
+QString cutWithin(const QString& text, double room, const TextWidth& width)
+{
+    const QString whole = rightTrimmed(text);
+    if (width(whole) <= room)
+        return whole;
+    for (qsizetype k = whole.size() - 1; k >= 1; --k) {
+        QString cut = whole.left(k);
+        if (whole.at(k).isDigit())
+            while (!cut.isEmpty() && cut.back().isDigit())
+                cut.chop(1);
+        cut = cutEnd(cut);
+        if (!cut.isEmpty() && width(cut) <= room)
+            return cut;
+    }
+    return QString();
+}
+
 }  // namespace core

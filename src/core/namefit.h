@@ -25,4 +25,8 @@ using TextWidth = std::function<double(const QString&)>;
 // are wider than `room` (or a figure is): the text needs a smaller font.
 std::optional<QString> shortenedName(const QString& text, double room, const TextWidth& width);
 
+// Where not even that fits: the text's longest beginning within `room`, cut back so that it ends in no part of a
+// number, no open bracket and no separator (a number that does not fit is left out rather than shown wrong).
+QString cutWithin(const QString& text, double room, const TextWidth& width);
+
 }  // namespace core

@@ -79,7 +79,7 @@ PrintItem WithinRoom(platform::Printer& p, const PrintItem& item, double room)
     if (!shown) {
         s = smallest;
         p.setFontSize(s);
-        shown = Fitted(p, item.text(), room);
+        shown = core::cutWithin(item.text(), room, width);
     }
     p.setFontSize(size);
     return PrintItem::Shortened(*shown, whole, s);

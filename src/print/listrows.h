@@ -42,7 +42,7 @@ constexpr double SmallestSize = 7;
 // or, where it is wider, with its name giving way and its initials and figures whole (core::shortenedName);
 // or, where even its shortest form is wider, that form in a face a half point smaller at a time, down to
 // SmallestSize. Where not even that fits (a figure or initials wider than the room), its longest beginning
-// that does, in SmallestSize: it never reaches past its room.
+// that does without a part of a number (core::cutWithin), in SmallestSize: it never reaches past its room.
 platform::PrintItem WithinRoom(platform::Printer& p, const platform::PrintItem& item, double room);
 
 // Prints one line as Printer::Print does, but a text that would reach the
