@@ -63,6 +63,8 @@ QString Fitted(const platform::Printer& p, const QString& text, double room)
 
 PrintItem WithinRoom(platform::Printer& p, const PrintItem& item, double room)
 {
+    if (p.TextWidth(item.text()) <= room)
+        return item;
     const QString whole = core::rightTrimmed(item.whole());
     const auto width = [&p](const QString& s) { return p.TextWidth(s); };
     if (const auto shown = core::shortenedName(item.text(), room, width))
