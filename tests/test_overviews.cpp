@@ -285,12 +285,18 @@ private slots:
         for (int k = 0; k < 4; ++k)
             m.Command1_Click(0);
         QCOMPARE(state() + m.Label2(3)->text(), QString("01 1Poule  1 37 17/1Speler03, A"));
-        // A wide name of 20 capitals is written smaller in its column head, whole to the last pixel of its last
-        // letter; no one's name (twenty W's) is cut, whole in the tool tip.
-        for (const QString& naam : {QStringLiteral("WOUWERMANS-WAGEMAKER, W"), QString(20, 'W') + ", W"}) {
-            overviews::DrawColumnName(m.Picture4(3), naam);
-            const double rechts = QFontMetricsF(m.Picture4(3)->font()).boundingRect(naam).right();
-            QCOMPARE(rechts <= m.Picture4(3)->height() - 16, m.Picture4(3)->toolTip().isEmpty() && naam[1] == 'O');
+        // A wide name of 20 capitals is written smaller in its column head, but not below 7 pt: beyond that its
+        // name gives way, its initial never, whole to the last pixel of its last letter, the whole name in the tool
+        // tip; a name that fits at 7 pt is written whole.
+        for (const QString& naam : {QStringLiteral("WOUWERMANS-WAGEMAKER, W"), QString(20, 'W') + ", W",
+                                    QStringLiteral("Wouwermans-Wagemaker, W")}) {
+            const core::MatrixHeads h = overviews::ScreenColumnHeads({{naam, 1}});
+            overviews::DrawColumnName(m.Picture4(3), naam, h.texts[0], h.size);
+            const double rechts = QFontMetricsF(m.Picture4(3)->font()).boundingRect(h.texts[0]).right();
+            QVERIFY2(rechts <= m.Picture4(3)->height() - 16 && m.Picture4(3)->font().pointSizeF() >= 7.0,
+                     qPrintable(h.texts[0]));
+            QCOMPARE(QStringList({h.texts[0].right(3), m.Picture4(3)->toolTip()}),
+                     QStringList({", W", naam[1] == 'o' ? QString() : naam}));
         }
 
         // Without the players file the arrow and the print keys do nothing but report it.
@@ -330,17 +336,25 @@ private slots:
             QCOMPARE(QPointF(op->x, op->y), QPointF(3400, 200));
             QCOMPARE(op->page, ++page);
         }
-        // Sheet 1.2 holds the 31st column only: 30 cells, one a picture, 30 not-played outlines
-        // besides the legend's 4; sheet 2.2 one black square besides the legend's 3 filled boxes.
+        // Sheet 1.1 holds 30 column heads, written upwards; sheet 1.2 the 31st column only: 30 cells, one head,
+        // 30 not-played outlines besides the legend's 4; sheet 2.2 one black square besides the legend's 3 filled
+        // boxes. No pictures: there is no logo, and the heads are text.
         QList<int> count;
         const std::pair<PrintOp::Kind, int> kinds[] = {
-            {PrintOp::Picture, 1}, {PrintOp::Picture, 2}, {PrintOp::Box, 2}, {PrintOp::FilledBox, 4}, {PrintOp::Box, 4}};
+            {PrintOp::Text, 1}, {PrintOp::Text, 2}, {PrintOp::Box, 2}, {PrintOp::FilledBox, 4}, {PrintOp::Box, 4}};
         for (const auto& [kind, page] : kinds) {
             const QList<PrintOp> ops = c.pr.rec.ofKind(kind);
-            count << int(std::count_if(ops.begin(), ops.end(), [p = page](const PrintOp& o) { return o.page == p; }));
+            count << int(std::count_if(ops.begin(), ops.end(), [p = page, k = kind](const PrintOp& o) {
+                return o.page == p && (k != PrintOp::Text || o.angle == 90);
+            }));
         }
         QCOMPARE(count, QList<int>({30, 1, 4 + 30, 3 + 1, 4}));
-        QCOMPARE(c.pr.rec.findText("Speler31, A")->page, 3);
+        QVERIFY(c.pr.rec.ofKind(PrintOp::Picture).isEmpty());
+        QList<int> speler31;   // his head on sheet 1.2, his row on sheet 2.1, both on sheet 2.2
+        for (const PrintOp& o : c.pr.rec.texts())
+            if (o.text == "Speler31, A")
+                speler31 << o.page * 100 + o.angle;
+        QCOMPARE(speler31, QList<int>({290, 300, 400, 490}));
         QCOMPARE(shown(c.msgs).last(), QString("Gereed|i|Matrix wordt uitgeprint"));
         QCOMPARE(c.pr.rec.texts().first().fontName + " " + QString::number(c.pr.rec.texts().first().orientation),
                  QString("Arial Narrow 2"));
