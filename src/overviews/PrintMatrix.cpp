@@ -141,8 +141,9 @@ bool PrintMatrix(const MatrixPrint& matrix)
         const int carKop = std::max(32, std::min(car - 4, voorCellen));
         P.setFontBold(false);
         // The column heads are written upwards at the printer's own resolution where the window shows its head
-        // pictures: from the left of the column, starting 240 twips above the foot of the head, in the names' face
-        // or as much smaller as the longest name needs, never below 7 pt (however small the sheet is drawn).
+        // pictures: from the left of the column, starting 240 twips above the foot of the head and ending a pixel's
+        // 15 twips below its top, in the names' face or as much smaller as the longest name needs, never below 7 pt
+        // (however small the sheet is drawn).
         const double voet = (500 + MatrixHeadTwips - MatrixHeadFootTwips) * k;
         const double kopRuimte = (MatrixHeadTwips - MatrixHeadFootTwips - 15) * k;
         const core::MatrixHeads koppen = core::fitMatrixHeads(
