@@ -4,6 +4,7 @@
 #include "app/modStootplanner.h"
 #include "composition.h"
 #include "core/crosstable.h"
+#include "core/matrixheads.h"
 #include "core/playeroverview.h"
 #include "overviews/PrintMatrix.h"
 #include "overviews/PrintOvSpeler.h"
@@ -285,12 +286,18 @@ private slots:
         for (int k = 0; k < 4; ++k)
             m.Command1_Click(0);
         QCOMPARE(state() + m.Label2(3)->text(), QString("01 1Poule  1 37 17/1Speler03, A"));
-        // A wide name of 20 capitals is written smaller in its column head, whole to the last pixel of its last
-        // letter; no one's name (twenty W's) is cut, whole in the tool tip.
-        for (const QString& naam : {QStringLiteral("WOUWERMANS-WAGEMAKER, W"), QString(20, 'W') + ", W"}) {
-            overviews::DrawColumnName(m.Picture4(3), naam);
-            const double rechts = QFontMetricsF(m.Picture4(3)->font()).boundingRect(naam).right();
-            QCOMPARE(rechts <= m.Picture4(3)->height() - 16, m.Picture4(3)->toolTip().isEmpty() && naam[1] == 'O');
+        // A wide name of 20 capitals is written smaller in its column head, but not below 7 pt: beyond that its
+        // name gives way, its initial never, whole to the last pixel of its last letter, the whole name in the tool
+        // tip; a name that fits at 7 pt is written whole.
+        for (const QString& naam : {QStringLiteral("WOUWERMANS-WAGEMAKER, W"), QString(20, 'W') + ", W",
+                                    QStringLiteral("Wouwermans-Wagemaker, W")}) {
+            const core::MatrixHeads h = overviews::ScreenColumnHeads({{naam, 1}});
+            overviews::DrawColumnName(m.Picture4(3), naam, h.texts[0], h.size);
+            const double rechts = QFontMetricsF(m.Picture4(3)->font()).boundingRect(h.texts[0]).right();
+            QVERIFY2(rechts <= m.Picture4(3)->height() - 16 && m.Picture4(3)->font().pointSizeF() >= 7.0,
+                     qPrintable(h.texts[0]));
+            QCOMPARE(QStringList({h.texts[0].right(3), m.Picture4(3)->toolTip()}),
+                     QStringList({", W", naam[1] == 'o' ? QString() : naam}));
         }
 
         // Without the players file the arrow and the print keys do nothing but report it.
@@ -330,17 +337,25 @@ private slots:
             QCOMPARE(QPointF(op->x, op->y), QPointF(3400, 200));
             QCOMPARE(op->page, ++page);
         }
-        // Sheet 1.2 holds the 31st column only: 30 cells, one a picture, 30 not-played outlines
-        // besides the legend's 4; sheet 2.2 one black square besides the legend's 3 filled boxes.
+        // Sheet 1.1 holds 30 column heads, written upwards; sheet 1.2 the 31st column only: 30 cells, one head,
+        // 30 not-played outlines besides the legend's 4; sheet 2.2 one black square besides the legend's 3 filled
+        // boxes. No pictures: there is no logo, and the heads are text.
         QList<int> count;
         const std::pair<PrintOp::Kind, int> kinds[] = {
-            {PrintOp::Picture, 1}, {PrintOp::Picture, 2}, {PrintOp::Box, 2}, {PrintOp::FilledBox, 4}, {PrintOp::Box, 4}};
+            {PrintOp::Text, 1}, {PrintOp::Text, 2}, {PrintOp::Box, 2}, {PrintOp::FilledBox, 4}, {PrintOp::Box, 4}};
         for (const auto& [kind, page] : kinds) {
             const QList<PrintOp> ops = c.pr.rec.ofKind(kind);
-            count << int(std::count_if(ops.begin(), ops.end(), [p = page](const PrintOp& o) { return o.page == p; }));
+            count << int(std::count_if(ops.begin(), ops.end(), [p = page, k = kind](const PrintOp& o) {
+                return o.page == p && (k != PrintOp::Text || o.angle == 90);
+            }));
         }
         QCOMPARE(count, QList<int>({30, 1, 4 + 30, 3 + 1, 4}));
-        QCOMPARE(c.pr.rec.findText("Speler31, A")->page, 3);
+        QVERIFY(c.pr.rec.ofKind(PrintOp::Picture).isEmpty());
+        QList<int> speler31;   // his head on sheet 1.2, his row on sheet 2.1, both on sheet 2.2
+        for (const PrintOp& o : c.pr.rec.texts())
+            if (o.text == "Speler31, A")
+                speler31 << o.page * 100 + o.angle;
+        QCOMPARE(speler31, QList<int>({290, 300, 400, 490}));
         QCOMPARE(shown(c.msgs).last(), QString("Gereed|i|Matrix wordt uitgeprint"));
         QCOMPARE(c.pr.rec.texts().first().fontName + " " + QString::number(c.pr.rec.texts().first().orientation),
                  QString("Arial Narrow 2"));
@@ -626,6 +641,140 @@ private slots:
         speler->trigger();
         QVERIFY(!h.menuWindow("mnuOverzichtenSpeler"));
         QVERIFY(shown(msgs).value(0).startsWith("Let op!|X|Uitslagenbestand niet gevonden !"));
+    }
+
+    // The rules of the column heads, with a length of one unit a character a point: one face for all, half a point
+    // smaller at a time as far as the longest name needs, never below 7 pt; beyond that a name gives way before
+    // its initial, a blank before the ellipsis trimmed, a comma without an initial dropped with it.
+    void matrixHeadRules_data()
+    {
+        QTest::addColumn<QStringList>("namen");
+        QTest::addColumn<double>("room");
+        QTest::addColumn<double>("size");
+        QTest::addColumn<QStringList>("texts");
+        const QString e(QChar(0x2026));
+        QTest::newRow("all fit") << QStringList{"Jansen, P", "Bos, A"} << 100.0 << 8.25
+                                 << QStringList{"Jansen, P", "Bos, A"};
+        QTest::newRow("half a point smaller") << QStringList{"Vriesland, P", "Bos, A"} << 93.6 << 7.75
+                                              << QStringList{"Vriesland, P", "Bos, A"};
+        QTest::newRow("the last step to 7 pt") << QStringList{"Vrieslande, P"} << 91.5 << 7.0
+                                               << QStringList{"Vrieslande, P"};
+        QTest::newRow("one face for all") << QStringList{"Bos, A", "Vrieslande, P"} << 91.5 << 7.0
+                                          << QStringList{"Bos, A", "Vrieslande, P"};
+        QTest::newRow("the name gives way") << QStringList{"ABCDEFGHIJ, W", "Bos, A"} << 80.0 << 7.0
+                                            << QStringList{"ABCDEFG" + e + ", W", "Bos, A"};
+        QTest::newRow("no blank before the ellipsis") << QStringList{"VAN DER WIELEN, W"} << 84.0 << 7.0
+                                                      << QStringList{"VAN DER" + e + ", W"};
+        QTest::newRow("the initial alone") << QStringList{"WIELEN, W"} << 30.0 << 7.0 << QStringList{e + ", W"};
+        QTest::newRow("too narrow even so") << QStringList{"WIELEN, W"} << 10.0 << 7.0 << QStringList{e + ", W"};
+        QTest::newRow("no initial") << QStringList{"Jansenmulder, "} << 49.0 << 7.0 << QStringList{"Jansen" + e};
+        QTest::newRow("no comma") << QStringList{"Jansenmulder"} << 49.0 << 7.0 << QStringList{"Jansen" + e};
+        QTest::newRow("a sheet drawn smaller") << QStringList{"Jansen, P"} << 100.0 << 7.0 << QStringList{"Jansen, P"};
+    }
+    void matrixHeadRules()
+    {
+        QFETCH(QStringList, namen);
+        QFETCH(double, room);
+        const double vanaf = QTest::currentDataTag() == QByteArray("a sheet drawn smaller") ? 6.5 : 8.25;
+        const core::MatrixHeads h = core::fitMatrixHeads(namen, vanaf, 7, room, [](const QString& t, double s) {
+            return t.size() * s;
+        });
+        QTEST(h.size, "size");
+        QTEST(h.texts, "texts");
+    }
+
+    // The window's column heads with names of 20 characters in capitals, in mixed case and of ordinary length,
+    // measured as drawn: each in the one face of the table, at least 7 pt (the names' 8.25 pt where every name fits),
+    // whole or shortened in its name only, its initial kept and the whole name in its tool tip where shortened; its
+    // ink within its head, from where it starts (16 pixels above its foot) to below the top edge, within its column
+    // and as long as its text. Spoiled heads show that the check finds each fault.
+    void matrixHeadsOnScreen_data()
+    {
+        QTest::addColumn<QStringList>("namen");
+        QTest::addColumn<QString>("voorletters");
+        QTest::addColumn<double>("face");     // of every head; 0: any of at least 7 pt
+        QTest::addColumn<int>("spoil");       // 0: as the window draws them
+        QTest::addColumn<QString>("fault");   // what the check finds in the spoiled head
+        const QStringList capitals{"VAN DER WIELEN-BOOMS", "WOUWERMANS-WAGEMAKER", "HEEMSKERK-WOLFSWINKE",
+                                   "WWWWWWWWWWWWWWWWWWWW", "ÉÉNHOORN-ÖZTÜRK ÂÇÈÑ", "Jansen"};
+        QTest::newRow("capitals") << capitals << "W.M.J.H" << 7.0 << 0 << "";
+        QTest::newRow("mixed case") << QStringList{"van Wammerwoude-Mees", "Schimmelpenninck-vdW",
+                                                   "Heemskerk-Wolfswinke", "de Vries"}
+                                    << "A." << 0.0 << 0 << "";
+        QTest::newRow("ordinary names") << QStringList{"Jansen", "de Vries", "Bakker", "van den Berg"} << "P.J."
+                                        << 8.25 << 0 << "";
+        QTest::newRow("spoiled: whole in the names' face") << capitals << "W.M.J.H" << 0.0 << 1 << "cut at the top";
+        QTest::newRow("spoiled: the initial cut") << capitals << "W.M.J.H" << 0.0 << 2 << "not the name shortened";
+        QTest::newRow("spoiled: 6 pt") << capitals << "W.M.J.H" << 0.0 << 3 << "below 7 pt";
+        QTest::newRow("spoiled: no tool tip") << capitals << "W.M.J.H" << 0.0 << 4 << "tool tip";
+        QTest::newRow("spoiled: another text") << capitals << "W.M.J.H" << 0.0 << 5 << "ink of another length";
+    }
+    void matrixHeadsOnScreen()
+    {
+        QFETCH(QStringList, namen);
+        QFETCH(QString, voorletters);
+        QFETCH(double, face);
+        QFETCH(int, spoil);
+        for (int k = 0; k < namen.size(); ++k)
+            fx->builder().addPlayer(k + 1, namen[k], voorletters, 1, 1, One);
+        fx->load();
+        frmMatrix m;
+        const QString e(QChar(0x2026));
+        const auto faults = [&](const platform::PictureBox* kop, const QString& whole) {
+            QStringList f;
+            const QString tekst = kop->accessibleName();
+            if (kop->font().pointSizeF() < 7)
+                f << "below 7 pt";
+            const QString staart = whole.mid(whole.lastIndexOf(", "));
+            const bool kort = tekst != whole;
+            if (kort && !(tekst.endsWith(e + staart) && whole.startsWith(tekst.chopped(staart.size() + 1))))
+                f << "not the name shortened: " + tekst;
+            if (kop->toolTip() != (kort ? whole : QString()))
+                f << "tool tip: " + kop->toolTip();
+            const QImage img = kop->Image();
+            QRect inkt;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    if (img.pixel(x, y) != qRgb(255, 255, 255))
+                        inkt |= QRect(x, y, 1, 1);
+            const double lengte = QFontMetricsF(kop->font()).horizontalAdvance(tekst);
+            if (inkt.top() <= 0)
+                f << "cut at the top";
+            if (inkt.left() <= 0 || inkt.right() >= img.width() - 1)
+                f << "out of its column";
+            if (inkt.bottom() > img.height() - 16)
+                f << "below its start";
+            if (inkt.height() < 0.85 * lengte || inkt.height() > lengte + 2)
+                f << QString("ink of another length: %1 for %2").arg(inkt.height()).arg(lengte);
+            return f.join("; ");
+        };
+        QString spoiled;
+        QList<double> faces;
+        int kort = 0;
+        for (int k = 1; k <= m.AantalInMatrix; ++k) {
+            platform::PictureBox* kop = m.Picture4(k);
+            const QString whole = m.Entries()[size_t(k - 1)].text;
+            if (spoil && whole.startsWith("VAN DER")) {
+                const QString kopTekst[] = {whole, whole, "VAN DER WIELEN-BOO" + e, "VAN DER" + e + ", W",
+                                            kop->accessibleName(), "VAN" + e + ", W"};
+                overviews::DrawColumnName(kop, whole, kopTekst[spoil], QList<double>{0, 8.25, 7, 6, 7, 7}[spoil]);
+                if (spoil == 4)
+                    kop->setToolTip(QString());
+                if (spoil == 5)   // says one text, shows another
+                    kop->setAccessibleName(whole.left(15) + e + ", W");
+                spoiled = faults(kop, whole);
+                continue;
+            }
+            QVERIFY2(faults(kop, whole).isEmpty(), qPrintable(whole + ": " + faults(kop, whole)));
+            faces << kop->font().pointSizeF();
+            kort += kop->accessibleName() != whole;
+        }
+        QTEST(spoiled.section(':', 0, 0).section(';', 0, 0), "fault");
+        QVERIFY(std::all_of(faces.begin(), faces.end(), [&](double f) { return f == faces[0]; }));
+        if (face > 0)
+            QCOMPARE(faces[0], face);
+        // Twenty capitals do not fit whole at 7 pt: shortening is tried, not only whole names.
+        QVERIFY(kort > 0 || face != 7.0);
     }
 };
 

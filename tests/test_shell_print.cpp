@@ -497,6 +497,135 @@ private slots:
         if (print == 5 || box.startsWith("Error"))
             QCOMPARE(MeldingTekst, box.startsWith("Error") ? box.section('|', 2) : QString("Stand in ronde  1"));
     }
+
+    // A text written upwards takes the box from its first letter at (x, y) up, as wide as the text is long and as
+    // high as the font: a row of its own, and the print position stays where it was.
+    void printUpwards()
+    {
+        RecordingPrinter& p = m_env->printer.rec;
+        p.setFontSize(10);
+        p.setCurrentX(77);
+        p.setCurrentY(88);
+        p.Print({"voor"}, NoLineEnd);
+        p.PrintUpwards(3400, 2060, "Jansen, P");
+        p.PrintUpwards(3800, 2060, "");
+        p.Print({"na"});
+        const QList<PrintOp> t = p.texts();
+        QCOMPARE(t.size(), 3);
+        QCOMPARE(QList<double>({t[1].x, t[1].y, t[1].x2, t[1].y2, double(t[1].angle), double(t[0].angle)}),
+                 QList<double>({3400, 2060 - 9 * 100, 3400 + 230, 2060, 90, 0}));
+        QCOMPARE(at(t[2]), QPointF(77 + 400, 88));
+        QVERIFY(t[0].row != t[1].row && t[1].row != t[2].row && t[0].row != t[2].row);
+        QVERIFY(p.textDump().contains("10pt upwards 'Jansen, P'"));
+    }
+
+    // The column heads of a full cross-table sheet of 30 on A4 and Letter, names of 20 capitals, of mixed case and
+    // ordinary ones, measured with the fonts themselves. Each head is text written upwards where the window shows
+    // its head picture: from the left of its column (u x 400 + 3000), starting 240 twips above the foot of a head
+    // 1800 twips high from y 500, all as large as the sheet is drawn; within its head, over no other text and
+    // through no line. One face of at least 7 pt; the text whole or shortened in its name only, the initial kept;
+    // no pictures. Spoiled print-outs show that the check finds each fault.
+    void matrixHeadsOnPaper_data()
+    {
+        QTest::addColumn<QStringList>("namen");
+        QTest::addColumn<QSizeF>("paper");
+        QTest::addColumn<int>("spoil");
+        QTest::addColumn<QString>("fault");
+        const QStringList capitals{"VAN DER WIELEN-BOOMS", "WOUWERMANS-WAGEMAKER", "HEEMSKERK-WOLFSWINKE",
+                                   "WWWWWWWWWWWWWWWWWWWW", "ÉÉNHOORN-ÖZTÜRK ÂÇÈÑ", "Jansen"};
+        const QStringList mixed{"van Wammerwoude-Mees", "Schimmelpenninck-vdW", "Heemskerk-Wolfswinke", "de Vries"};
+        const QStringList ordinary{"Jansen", "de Vries", "Bakker", "van den Berg"};
+        for (const auto& [name, namen] : {std::pair{"capitals", capitals}, {"mixed case", mixed},
+                                          {"ordinary", ordinary}})
+            for (const auto& [paperName, paper] : {std::pair{"A4", QSizeF(11338, 16271)},
+                                                   {"Letter", QSizeF(11674, 15274)},
+                                                   {"Letter, margins of 3/4 inch", QSizeF(10080, 13680)}})
+                QTest::addRow("%s, %s", name, paperName) << namen << paper << 0 << "";
+        const char* spoiled[] = {"", "moved", "the initial cut", "6.5 pt", "a picture", "over its neighbour",
+                                 "into the cells"};
+        const char* faults[] = {"", "not in its place", "not the name shortened", "below 7 pt", "picture",
+                                "over each other", "through a line"};
+        for (int s = 1; s < 7; ++s)
+            QTest::addRow("spoiled: %s", spoiled[s]) << capitals << QSizeF(10080, 13680) << s << faults[s];
+    }
+    void matrixHeadsOnPaper()
+    {
+        QFETCH(QStringList, namen);
+        QFETCH(QSizeF, paper);
+        QFETCH(int, spoil);
+        std::vector<core::MatrixEntry> entries;
+        for (int k = 0; k < 30; ++k)
+            entries.push_back({namen[k % namen.size()] + ", W", k + 1});
+        RecordingPrinter& r = m_env->printer.rec;
+        r.fontMetrics = true;
+        r.portraitPage = paper;
+        ScriptedPrintDialog dialog;
+        QVERIFY(overviews::PrintMatrix({1, entries, std::vector<qint16>(30, 147),
+                                        std::vector<core::MatrixCell>(900, {1, true, 12})}));
+        const QString e(QChar(0x2026));
+        QList<PrintOp>::iterator derde;   // the head of the third column
+        int u = 0;
+        for (auto it = r.ops.begin(); it != r.ops.end(); ++it)
+            if (it->kind == PrintOp::Text && it->angle == 90 && ++u == 3)
+                derde = it;
+        QCOMPARE(u, 30);
+        // The sheet drawn k times as large: its first diagonal square lies at (3400, 2350) on a sheet at full size.
+        const QList<PrintOp> fills = r.ofKind(PrintOp::FilledBox);
+        const auto zwart = std::find_if(fills.begin(), fills.end(), [](const PrintOp& o) { return o.color == Qt::black; });
+        QVERIFY(zwart != fills.end());
+        const double k = zwart->x / 3400;
+        QVERIFY(k > 0.8 && k <= 1 && qAbs(zwart->y - 2350 * k) < 0.01);
+        switch (spoil) {
+        case 1: derde->x += 60; break;
+        case 2: derde->text = derde->text.left(derde->text.lastIndexOf(", ")); break;
+        case 3: derde->fontSize = 6.5; break;
+        case 4: derde->kind = PrintOp::Picture; break;
+        case 5: derde->x += 400 * k; derde->x2 += 400 * k; break;
+        case 6: derde->y += 300 * k; derde->y2 += 300 * k; break;
+        }
+
+        QStringList f;
+        const QString algemeen = testsupport::printFaults(r);
+        if (!algemeen.isEmpty())
+            f << algemeen;
+        QList<PrintOp> koppen, lijnen;
+        for (const PrintOp& o : r.ops) {
+            if (o.kind == PrintOp::Picture)
+                f << "a picture on the sheet";
+            if (o.kind == PrintOp::Text && o.angle == 90)
+                koppen << o;
+            if (o.kind == PrintOp::Line || o.kind == PrintOp::Box || o.kind == PrintOp::FilledBox)
+                lijnen << o;
+        }
+        if (koppen.size() != 30)
+            f << QString("%1 heads").arg(koppen.size());
+        for (int c = 1; c <= koppen.size(); ++c) {
+            const PrintOp& o = koppen[c - 1];
+            const QString whole = entries[size_t(c - 1)].text;
+            const QString kop = QString("head %1 '%2': ").arg(c).arg(o.text);
+            if (qAbs(o.x - (c * 400 + 3000) * k) > 0.5 || qAbs(o.y2 - 2060 * k) > 0.5)
+                f << kop + "not in its place";
+            if (o.y < 500 * k - 0.5 || o.x2 > o.x + 300 * k)
+                f << kop + "out of its head";
+            if (o.fontSize < 7 || o.fontName != "Arial Narrow" || o.bold)
+                f << kop + QString("below 7 pt or another font: %1 %2").arg(o.fontName).arg(o.fontSize);
+            if (o.fontSize != koppen[0].fontSize)
+                f << kop + "another face";
+            if (o.text != whole && !(o.text.endsWith(e + ", W") && whole.startsWith(o.text.chopped(4))))
+                f << kop + "not the name shortened";
+            for (const PrintOp& l : lijnen) {
+                const QRectF lijn = QRectF(QPointF(l.x, l.y), QPointF(l.x2, l.y2)).normalized();
+                if (l.page == o.page && QRectF(QPointF(o.x, o.y), QPointF(o.x2, o.y2)).intersects(lijn))
+                    f << kop + "through a line";
+            }
+        }
+        const QString fouten = f.join('\n');
+        QFETCH(QString, fault);
+        if (fault.isEmpty())
+            QVERIFY2(fouten.isEmpty(), qPrintable(fouten + '\n' + r.textDump()));
+        else
+            QVERIFY2(fouten.contains(fault), qPrintable(fouten));
+    }
 };
 
 QTEST_MAIN(TestShellPrint)

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
+#include <cmath>
 
 void cLogo::Draw(int style)
 {
@@ -24,11 +25,12 @@ void cLogo::Draw(int style)
     }
     p.setFont(m_box->font());
     p.setPen(textColour);
-    // Written upwards from the bottom-left corner, 16 pixels above the bottom edge.
-    const QFontMetrics fm(m_box->font());
+    // Written upwards from the bottom-left corner, 16 pixels above the bottom edge. The whole ascent, to the next
+    // pixel, lies right of the left edge: an accent on a capital is not cut there.
+    const QFontMetricsF fm(m_box->font(), &img);
     p.translate(0, img.height() - 16);
     p.rotate(-90);
-    p.drawText(QPointF(0, fm.ascent()), m_caption);
+    p.drawText(QPointF(0, std::ceil(fm.ascent())), m_caption);
     p.end();
     m_box->Refresh();
 }

@@ -60,22 +60,37 @@ QFont MatrixNameFont()
     return f;
 }
 
-void DrawColumnName(platform::PictureBox* kop, const QString& naam)
+core::MatrixHeads ScreenColumnHeads(const std::vector<core::MatrixEntry>& entries)
 {
-    // The caption starts 16 pixels above the bottom; a name too long for the
-    // rest of the head, to the last pixel of its last letter, is written
-    // smaller rather than cut, as far as twenty capitals M need. Only a name
-    // wider still is cut, whole in the tool tip.
+    // Measured on a picture like the head's own, to the last pixel of a letter's ink, one blank pixel left above
+    // it: a letter that reaches the top edge may have lost its top.
+    const QImage kop(platform::Px(core::MatrixCelTwips), platform::Px(MatrixHeadTwips),
+                     QImage::Format_ARGB32_Premultiplied);
+    const double room = kop.height() - platform::Px(MatrixHeadFootTwips) - 1;
+    QStringList namen;
+    for (const core::MatrixEntry& e : entries)
+        namen << e.text;
+    return core::fitMatrixHeads(namen, MatrixNameFont().pointSizeF(), MatrixHeadLeastSize, room,
+                                [&](const QString& t, double size) {
+                                    QFont f = MatrixNameFont();
+                                    f.setPointSizeF(size);
+                                    const QFontMetricsF fm(f, &kop);
+                                    return std::max(fm.horizontalAdvance(t), fm.boundingRect(t).right());
+                                });
+}
+
+void DrawColumnName(platform::PictureBox* kop, const QString& naam, const QString& tekst, double size)
+{
     QFont f = MatrixNameFont();
-    const auto teLang = [&] { return QFontMetricsF(f).boundingRect(naam).right() > kop->height() - 16; };
-    while (teLang() && f.pointSizeF() > 5)
-        f.setPointSizeF(f.pointSizeF() - 0.25);
+    f.setPointSizeF(size);
     kop->setFont(f);
-    kop->setToolTip(teLang() ? naam : QString());
+    kop->setToolTip(tekst == naam ? QString() : naam);
+    kop->setAccessibleName(tekst);
     kop->setBackColor(Qt::white);
+    kop->Cls();
     cLogo logo;
     logo.setDrawingObject(kop);
-    logo.setCaption(naam);
+    logo.setCaption(tekst);
     logo.Draw(2);
 }
 
@@ -125,14 +140,18 @@ bool PrintMatrix(const MatrixPrint& matrix)
         const int voorCellen = int((3400 * k - P.TextWidth(QStringLiteral(" Car"))) / P.AverageCharWidth()) + 1;
         const int carKop = std::max(32, std::min(car - 4, voorCellen));
         P.setFontBold(false);
-        // The column names as the window writes them, printed as pictures.
-        std::vector<QImage> koppen;
-        for (const core::MatrixEntry& e : matrix.entries) {
-            platform::PictureBox kop;
-            kop.resize(platform::Px(core::MatrixCelTwips), platform::Px(1800));
-            DrawColumnName(&kop, e.text);
-            koppen.push_back(kop.Image());
-        }
+        // The column heads are written upwards at the printer's own resolution where the window shows its head
+        // pictures: from the left of the column, starting 240 twips above the foot of the head and ending a pixel's
+        // 15 twips below its top, in the names' face or as much smaller as the longest name needs, never below 7 pt
+        // (however small the sheet is drawn).
+        const double voet = (500 + MatrixHeadTwips - MatrixHeadFootTwips) * k;
+        const double kopRuimte = (MatrixHeadTwips - MatrixHeadFootTwips - 15) * k;
+        const core::MatrixHeads koppen = core::fitMatrixHeads(
+            namen, MatrixNameFont().pointSizeF() * k, MatrixHeadLeastSize, kopRuimte, [&](const QString& t, double s) {
+                P.setFontSize(s);
+                return P.TextWidth(t);
+            });
+        P.setFontSize(10 * k);
 
         for (int r = 1; r <= p; ++r) {
             for (int c = 1; c <= p; ++c) {
@@ -185,10 +204,10 @@ bool PrintMatrix(const MatrixPrint& matrix)
                                            targets[e - 1]});
                 }
 
-                for (int e = cols.first, u = 1; e <= cols.last; ++e, ++u) {
-                    const QImage& kop = koppen[size_t(e - 1)];
-                    P.PaintPicture(kop, (u * 400 + 3000) * k, 500 * k, kop.width() * 15.0 * k, kop.height() * 15.0 * k);
-                }
+                P.setFontSize(koppen.size);
+                for (int e = cols.first, u = 1; e <= cols.last; ++e, ++u)
+                    P.PrintUpwards((u * 400 + 3000) * k, voet, koppen.texts[e - 1]);
+                P.setFontSize(10 * k);
 
                 for (int i = rows.first, t = 1; i <= rows.last; ++i, ++t) {
                     for (int j = cols.first, u = 1; j <= cols.last; ++j, ++u) {

@@ -7,6 +7,7 @@
 //     overviews::PrintStillToPlay(HuidigePoule, entries);
 
 #include "core/crosstable.h"
+#include "core/matrixheads.h"
 
 #include <QFont>
 #include <vector>
@@ -38,8 +39,19 @@ bool PrintStillToPlay(qint16 poule, const std::vector<core::MatrixEntry>& entrie
 // The narrow font of the names and points in the table.
 QFont MatrixNameFont();
 
-// Writes a column's name upwards in its header picture (300 x 1800 twips),
-// as the window shows it and the sheets print it.
-void DrawColumnName(platform::PictureBox* kop, const QString& naam);
+// A column head: a picture 300 x 1800 twips whose name starts 16 pixels
+// (240 twips) above its foot and reads upwards. Its face is that of the names,
+// made smaller for long names, never below 7 pt; a name longer still gives way
+// in its name, never in its initial.
+constexpr int MatrixHeadTwips = 1800;
+constexpr int MatrixHeadFootTwips = 240;
+constexpr double MatrixHeadLeastSize = 7;
+
+// The face and texts of the window's column heads, measured as they are drawn.
+core::MatrixHeads ScreenColumnHeads(const std::vector<core::MatrixEntry>& entries);
+
+// Writes `tekst` upwards in a column's head picture, in face `size` of the
+// name font; where it is shortened, the whole entry `naam` is its tool tip.
+void DrawColumnName(platform::PictureBox* kop, const QString& naam, const QString& tekst, double size);
 
 } // namespace overviews

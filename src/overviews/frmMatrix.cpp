@@ -459,6 +459,7 @@ void frmMatrix::BuildMatrixCells()
 
     const int n = AantalInMatrix;
     const int s = Px(Cel);
+    const core::MatrixHeads koppen = overviews::ScreenColumnHeads(m_entries);
     for (int k = 1; k <= n; ++k) {
         const core::MatrixEntry& e = m_entries[size_t(k - 1)];
         auto* naam = new QLabel(e.text, m_rowPanel);
@@ -484,7 +485,7 @@ void frmMatrix::BuildMatrixCells()
         auto* kop = new platform::PictureBox(m_colPanel);
         kop->setObjectName(QStringLiteral("Picture4_%1").arg(k));
         kop->setGeometry((k - 1) * s, 0, s, Px(ColumnPanelHeight));
-        overviews::DrawColumnName(kop, e.text);
+        overviews::DrawColumnName(kop, e.text, koppen.texts.value(k - 1), koppen.size);
         kop->show();
         m_picture4.append(kop);
 

@@ -149,6 +149,15 @@ void Printer::Print(const QList<PrintItem>& items, LineEnd end)
     }
 }
 
+void Printer::PrintUpwards(double x, double y, const QString& text)
+{
+    ensureDoc();
+    ++m_row;
+    if (!text.isEmpty())
+        backendTextUpwards(x, y, text);
+    ++m_row;
+}
+
 void Printer::Line(double x1, double y1, double x2, double y2, const QColor& color, LineShape shape)
 {
     ensureDoc();
@@ -258,7 +267,7 @@ QString RecordingPrinter::textDump() const
         switch (op.kind) {
         case PrintOp::Text:
             out << "p" << op.page << " text (" << op.x << "," << op.y << ") " << op.fontSize << "pt"
-                << (op.bold ? " bold" : "") << " '" << op.text << "'\n";
+                << (op.bold ? " bold" : "") << (op.angle ? " upwards" : "") << " '" << op.text << "'\n";
             break;
         case PrintOp::Line:
         case PrintOp::Box:
@@ -347,6 +356,20 @@ void RecordingPrinter::backendText(double x, double y, const QString& text)
     op.text = text;
     op.whole = wholeText();
     op.baseline = y + TextAscent();
+    op.color = ForeColor();
+    ops.append(op);
+}
+
+void RecordingPrinter::backendTextUpwards(double x, double y, const QString& text)
+{
+    maybeFail();
+    PrintOp op = base(PrintOp::Text);
+    op.angle = 90;
+    op.x = x;
+    op.y = y - TextWidth(text);
+    op.x2 = x + (fontMetrics ? twipMetrics(qfont(font())).height() : TextHeight());
+    op.y2 = y;
+    op.text = text;
     op.color = ForeColor();
     ops.append(op);
 }
@@ -505,6 +528,20 @@ void SystemPrinter::backendText(double x, double y, const QString& text)
     d->painter.setPen(ForeColor());
     const QFontMetricsF fm = d->metrics(f);
     d->painter.drawText(QPointF(x * k, y * k + fm.ascent()), text);
+}
+
+void SystemPrinter::backendTextUpwards(double x, double y, const QString& text)
+{
+    const FontState f = font();
+    const double k = d->pxPerTwip();
+    d->painter.save();
+    d->painter.setFont(qfont(f));
+    d->painter.setPen(ForeColor());
+    // Turned a quarter to the left about its first letter: the line's top faces left, its box lies right of x.
+    d->painter.translate(x * k, y * k);
+    d->painter.rotate(-90);
+    d->painter.drawText(QPointF(0, d->metrics(f).ascent()), text);
+    d->painter.restore();
 }
 
 void SystemPrinter::backendLine(double x1, double y1, double x2, double y2, const QColor& c, LineShape s)

@@ -13,6 +13,7 @@
 //     P.Print({Tab(5), name}, platform::NoLineEnd);  // like a trailing ';'
 //     P.Print();                                        // an empty line
 //     P.Line(600, 2400, 11000, 2400);                   // a rule
+//     P.PrintUpwards(3400, 2060, name);                 // a column head, reading up from y 2060
 //     P.Line(1700, 675, 2100, 950, platform::vbColor(0xFF00), platform::LineShape::FilledBox);
 //     P.NewPage();  ...  P.EndDoc();
 // Every operation may throw platform::PrintError (see printerror.h); print
@@ -137,6 +138,11 @@ public:
     // Leaves the print position at (x2, y2).
     void Line(double x1, double y1, double x2, double y2, const QColor& color = QColor(),
               LineShape shape = LineShape::Line);
+    // Writes the text upwards (turned a quarter to the left) in the current
+    // font, as a banner writes its caption: its lines' box stands right of x,
+    // its first letter at y, and it reads up from there. Its own row; the
+    // print position stays.
+    void PrintUpwards(double x, double y, const QString& text);
     // Draws the picture with its top-left corner at (x, y), w x h twips;
     // w or h <= 0 means the picture's own size (15 twips a pixel).
     void PaintPicture(const QImage& picture, double x, double y, double w = 0, double h = 0);
@@ -168,6 +174,7 @@ protected:
     virtual QSizeF backendPageSize(int orientation) const = 0;  // printable twips
     virtual void backendBeginDoc() = 0;                       // may throw PrintError
     virtual void backendText(double x, double y, const QString& text) = 0;
+    virtual void backendTextUpwards(double x, double y, const QString& text) = 0;
     virtual void backendLine(double x1, double y1, double x2, double y2, const QColor& c, LineShape s) = 0;
     virtual void backendPicture(const QImage& img, double x, double y, double w, double h) = 0;
     virtual void backendNewPage() = 0;
@@ -211,6 +218,9 @@ struct PrintOp {
     QColor color;            // text: ForeColor; line/box: its colour
     QColor fillColor;        // Box with FillStyle 0: the fill, else invalid
     int drawWidth = 1;
+    // Text: 0 along the line; 90 written upwards, its box (x, y)-(x2, y2) the room it takes on the page
+    // (x2 - x its ascent and descent, y2 - y its width), its first letter at the foot (y2).
+    int angle = 0;
     QSize imageSize;         // Picture: size in pixels of the image drawn
     int orientation = OrientationPortrait;
     // Texts of one row: printed between two line ends, moves of the print position or pages. A Tab
@@ -251,6 +261,7 @@ protected:
     QSizeF backendPageSize(int orientation) const override;
     void backendBeginDoc() override;
     void backendText(double x, double y, const QString& text) override;
+    void backendTextUpwards(double x, double y, const QString& text) override;
     void backendLine(double x1, double y1, double x2, double y2, const QColor& c, LineShape s) override;
     void backendPicture(const QImage& img, double x, double y, double w, double h) override;
     void backendNewPage() override;
@@ -285,6 +296,7 @@ protected:
     QSizeF backendPageSize(int orientation) const override;
     void backendBeginDoc() override;
     void backendText(double x, double y, const QString& text) override;
+    void backendTextUpwards(double x, double y, const QString& text) override;
     void backendLine(double x1, double y1, double x2, double y2, const QColor& c, LineShape s) override;
     void backendPicture(const QImage& img, double x, double y, double w, double h) override;
     void backendNewPage() override;
