@@ -49,8 +49,10 @@ int tournamentNumberFromFileName(const QString& settingsFileName)
 
 std::optional<LastTournament> readIni(const QString& iniPath)
 {
+    // Two lines, a folder and a file name, each within the system's longest path.
+    constexpr qint64 longestIni = 2 * (4096 + 2);
     QByteArray all;
-    if (!readFileBytes(iniPath, &all))
+    if (!readFileStart(iniPath, longestIni, &all))
         return std::nullopt;
     QString text = fromCp1252(all);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
