@@ -95,6 +95,46 @@ private slots:
         QVERIFY(!fifo || !fifo->openedToRead());
     }
 
+    // The program's own small files are rewritten when what is found in their place is no plain file, but
+    // never through a link that leads elsewhere to something other than a plain file: the new file would take
+    // its place, a device's as well.
+    void linksToOddFilesAreNotWrittenThrough_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("link to a FIFO") << "fifo" << " is geen gewoon bestand.";
+        QTest::newRow("link to a folder") << "folder" << " is geen gewoon bestand.";
+        QTest::newRow("link to a plain file: written through") << "plain" << "";
+        QTest::newRow("a FIFO itself: replaced") << "fifo here" << "";
+    }
+    void linksToOddFilesAreNotWrittenThrough()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, why);
+        QTemporaryDir dir;
+        QDir(dir.path()).mkdir("elders");
+        for (const QString& name : {IniFileName, ClubnaamFileName, ZoomFileName}) {
+            const QString path = dir.filePath(name), target = dir.filePath("elders/" + name);
+            std::optional<FifoWatch> fifo;
+            if (kind.startsWith("fifo"))
+                fifo.emplace(kind == "fifo" ? target : path);
+            else
+                QVERIFY(kind == "folder" ? QDir().mkdir(target) : testsupport::makeSparse(target, "oud", 3));
+            QVERIFY(kind == "fifo here" || QFile::link(target, path));
+            QString reden;
+            const QString naam = name == ClubnaamFileName ? readOrCreateClubnaam(path, &reden) : QString();
+            const bool ok = name == IniFileName     ? writeIni(path, {"/map/", "Oud_ST003.stt"}, &reden)
+                            : name == ZoomFileName ? replaceFoundFile(path, zoomFileBytes(1), &reden)
+                                                   : reden.isEmpty();
+            QCOMPARE(std::pair(ok, reden), std::pair(why.isEmpty(), why.isEmpty() ? QString() : name + why));
+            QCOMPARE(naam, name == ClubnaamFileName ? DefaultClubnaam : QString());
+            // What the link leads to stays as it was, unless it is a plain file; a FIFO itself is replaced.
+            const QFileInfo lead(kind == "fifo here" ? path : target);
+            QCOMPARE(lead.isFile(), kind != "fifo" && kind != "folder");
+            QVERIFY(!fifo || !fifo->openedToRead());
+        }
+    }
+
     // A huge file is read only as far as its layout needs: a few bytes of the size file, two lines of the ini
     // file, one record where one is asked for; a record file is streamed through one small buffer, and a scan
     // that stops early reads no further.

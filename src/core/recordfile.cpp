@@ -188,6 +188,17 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* why)
     return f.commit() || fail(why, f.errorString());
 }
 
+bool replaceFoundFile(const QString& path, const QByteArray& bytes, QString* why)
+{
+    // The new file would take the place of what the link leads to: a device among them.
+    struct stat st {};
+    const QByteArray name = QFile::encodeName(path);
+    if (::lstat(name.constData(), &st) == 0 && S_ISLNK(st.st_mode) && ::stat(name.constData(), &st) == 0
+        && !S_ISREG(st.st_mode))
+        return fail(why, QFileInfo(path).fileName() + QStringLiteral(" is geen gewoon bestand."));
+    return replaceFile(path, bytes, why);
+}
+
 bool tryWriteAside(const QString& path, const QByteArray& bytes, QString* why)
 {
     QSaveFile f(path);

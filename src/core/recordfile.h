@@ -64,6 +64,11 @@ bool putRecordBytes(const QString& path, qint64 k, const QByteArray& bytes, int 
 // Replaces the whole file by the given bytes in one step: a new file is
 // written aside and renamed over the old one only once it is complete.
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* why = nullptr);
+// replaceFile for the program's own small files, whose place may hold
+// anything: a link there that leads to something other than a plain file (a
+// device, a FIFO, a socket, a folder) is not written through; `why` names
+// the file then.
+bool replaceFoundFile(const QString& path, const QByteArray& bytes, QString* why = nullptr);
 // Writes the bytes aside as replaceFile does, but keeps nothing: false with
 // the system's reason when they cannot be written there.
 bool tryWriteAside(const QString& path, const QByteArray& bytes, QString* why = nullptr);
