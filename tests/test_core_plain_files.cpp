@@ -145,19 +145,24 @@ private slots:
         seam = ReadSeam{};
         seam.watch = true;
         const auto cleanup = qScopeGuard([&] { seam = ReadSeam{}; });
-        const qint64 huge = qint64(16) << 30;
+        // As large as the size file that cost 4 GB to open, and one byte more.
+        const qint64 large = (qint64(2) << 30) + 1, huge = qint64(16) << 30;
         const QString zoom = dir.filePath("Hulp_size.dat"), ini = dir.filePath("Stootplanner.ini");
-        QVERIFY(testsupport::makeSparse(zoom, " 2 \r\n", huge));
-        QVERIFY(testsupport::makeSparse(ini, Plain, huge));
+        QVERIFY(testsupport::makeSparse(zoom, " 2 \r\n", large));
+        QVERIFY(testsupport::makeSparse(ini, Plain, large));
         QCOMPARE(readZoomFile(zoom), 2);
         QVERIFY(!zoomFileHolds(zoom, 2));   // five bytes are not all it holds
         QCOMPARE(seam.files.value(zoom).read, qint64(ZoomFileReadLimit + 5));
         QCOMPARE(readIni(ini).value_or(LastTournament{}).bestand, QString("Demo_ST001.stt"));
         QVERIFY(seam.files.value(ini).read <= 2 * 4098);
 
-        QCOMPARE(recordCount(zoom, SpelerRec::Length), huge / SpelerRec::Length);
-        QVERIFY(RecordFile<SpelerRec>::read(zoom, huge / SpelerRec::Length));
-        QCOMPARE(seam.files.value(zoom).read, qint64(ZoomFileReadLimit + 5 + SpelerRec::Length));
+        // One record far beyond 4 GiB: that record only.
+        const QString poules = dir.filePath("DataPoules_ST001.stp");
+        QVERIFY(testsupport::makeSparse(poules, {}, huge));
+        QCOMPARE(recordCount(poules, PouleRec::Length), huge / PouleRec::Length);
+        QVERIFY(RecordFile<PouleRec>::read(poules, huge / PouleRec::Length));
+        QVERIFY(!RecordFile<PouleRec>::read(poules, huge / PouleRec::Length + 1));
+        QCOMPARE(seam.files.value(poules).read, qint64(PouleRec::Length));
 
         // Records: streamed whole, never held whole; those not asked for are not kept.
         const QString spelers = dir.filePath("DataSpelers_ST001.sts");

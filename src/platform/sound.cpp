@@ -14,9 +14,11 @@ SoundCopy::~SoundCopy() = default;
 
 QString SoundCopy::of(const QString& path)
 {
+    // Its size first: a file larger than any sound is not read at all.
     QByteArray bytes;
     qint64 size = 0;
-    if (!core::readFileStart(path, MaxBytes, &bytes, &size) || size > MaxBytes)
+    if (!core::readFileStart(path, 0, &bytes, &size) || size > MaxBytes
+        || !core::readFileStart(path, MaxBytes, &bytes))
         return QString();
     if (!m_file || bytes != m_bytes) {
         auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/stootplanner-XXXXXX.wav"));
