@@ -8,6 +8,7 @@
 #include "core/format.h"
 #include "core/tournamentfiles.h"
 #include "platform/msgbox.h"
+#include "platform/picturebox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -506,7 +507,7 @@ void mdiHoofd::refreshTournamentState() { updateEnabled(); }
 void mdiHoofd::loadClubLogo()
 {
     const QString path = ProgrammaMap + core::LogoFileName;
-    m_logo = FileExists(path) ? QImage(path) : QImage();
+    m_logo = platform::ReadPicture(path);
 }
 
 void mdiHoofd::refreshClubTitle()

@@ -39,7 +39,8 @@ bool syncToDisk(const QString& path, QString* why)
 {
     if (const auto& seam = syncSeam(); seam && !seam(path))
         return fail(why, QString::fromLocal8Bit(std::strerror(EIO)));
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    // Without waiting: a FIFO put in a file's place must not hang the program.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return fail(why, QString::fromLocal8Bit(std::strerror(errno)));
     // Some file systems cannot sync a folder; there is nothing more to do then.

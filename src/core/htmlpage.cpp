@@ -115,7 +115,7 @@ bool moveFile(const QString& source, const QString& target, bool replace, QStrin
             *why = reason;
         return false;
     };
-    if (!QFileInfo::exists(source))
+    if (!isPlainFile(source))
         return fail(QStringLiteral("Bronbestand niet gevonden."));
     if (QFileInfo::exists(target) && !replace)
         return fail(QStringLiteral("Het bestand bestaat al."));

@@ -1,7 +1,6 @@
 #include "planning.h"
 #include "bytes.h"
 #include "recordfile.h"
-#include <QFileInfo>
 #include <cstring>
 
 namespace core {
@@ -108,7 +107,7 @@ bool lastStartAllowed(int startTijdIndex, int intervalIndex, int aantalPartijen)
 
 qint16 nextPlanningNumber(const QString& path)
 {
-    if (!QFileInfo::exists(path))
+    if (!isPlainFile(path))
         return 1;
     qint16 hoogste = 0;
     scanRawRecords(path, PlanningRec::Length, [&](const char* rec) {
@@ -202,7 +201,7 @@ void applyCellCaptions(PlanningRec& rec, const QStringList& captions)
 SaveResult savePlanningCells(const QString& path, qint16 nummer, const QStringList& captions, PlanningRec* saved,
                              QString* why)
 {
-    if (!QFileInfo::exists(path))
+    if (!isPlainFile(path))
         return SaveResult::FileMissing;
     std::optional<FoundPlanning> found = findPlanning(path, nummer);
     if (!found)

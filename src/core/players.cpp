@@ -1,6 +1,5 @@
 #include "players.h"
 #include "recordfile.h"
-#include <QFileInfo>
 #include <algorithm>
 
 namespace core {
@@ -48,7 +47,7 @@ int countPlayersInPoule(const QString& spelersPath, int poule, int ronde)
 LookupStatus findFirstPlayer(const QString& spelersPath, qint32 nummer, SpelerRec* found,
                              SpelerRec* lastRead)
 {
-    if (!QFileInfo::exists(spelersPath))
+    if (!isPlainFile(spelersPath))
         return LookupStatus::FileMissing;
     LookupStatus st = LookupStatus::NotInFile;
     RecordFile<SpelerRec>::scan(spelersPath, [&](const SpelerRec& s, qint64) {

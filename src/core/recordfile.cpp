@@ -6,7 +6,10 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace core {
 
@@ -91,20 +94,65 @@ SizeLimit::~SizeLimit()
     setrlimit(RLIMIT_FSIZE, &l);
 }
 
+ReadSeam& readSeam()
+{
+    static ReadSeam seam;
+    return seam;
+}
+
+bool isPlainFile(const QString& path)
+{
+    struct stat st {};
+    return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool openPlainFile(QFile& f, const QString& path)
+{
+    // Looked at first, so that a device is not even opened; then opened without
+    // waiting (a FIFO would wait for a writer) and the descriptor checked again.
+    if (!isPlainFile(path))
+        return false;
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0
+        || !f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
 qint64 recordCount(const QString& path, int length)
 {
-    QFileInfo fi(path);
-    if (!fi.exists() || length <= 0)
+    struct stat st {};
+    if (length <= 0 || path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return 0;
-    return fi.size() / length;
+    return qint64(st.st_size) / length;
 }
 
 bool readFileBytes(const QString& path, QByteArray* out)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
+    QFile f;
+    if (!openPlainFile(f, path))
         return false;
     *out = f.readAll();
+    readSeam().note(path, out->size(), out->size());
+    return true;
+}
+
+bool readFileStart(const QString& path, qint64 maxBytes, QByteArray* out, qint64* size)
+{
+    QFile f;
+    if (!openPlainFile(f, path))
+        return false;
+    const qint64 whole = f.size();
+    if (size)
+        *size = whole;
+    *out = f.read(qBound<qint64>(0, maxBytes, whole));
+    readSeam().note(path, out->size(), out->size());
     return true;
 }
 
@@ -138,6 +186,17 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* why)
         return false;
     }
     return f.commit() || fail(why, f.errorString());
+}
+
+bool replaceFoundFile(const QString& path, const QByteArray& bytes, QString* why)
+{
+    // The new file would take the place of what the link leads to: a device among them.
+    struct stat st {};
+    const QByteArray name = QFile::encodeName(path);
+    if (::lstat(name.constData(), &st) == 0 && S_ISLNK(st.st_mode) && ::stat(name.constData(), &st) == 0
+        && !S_ISREG(st.st_mode))
+        return fail(why, QFileInfo(path).fileName() + QStringLiteral(" is geen gewoon bestand."));
+    return replaceFile(path, bytes, why);
 }
 
 bool tryWriteAside(const QString& path, const QByteArray& bytes, QString* why)

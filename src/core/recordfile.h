@@ -3,20 +3,56 @@
 // A trailing partial record is neither read nor cut off.
 #include <QByteArray>
 #include <QFile>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <cstring>
 #include <functional>
 #include <memory>
 #include <optional>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace core {
 
-// Whole records in a file of the given record length; 0 when it is missing.
+// Whatever lies in the tournament or program folder is read only when it is a
+// plain file (or a link to one): a FIFO, device, folder or socket in its place
+// counts as missing, and is never opened in a way that could wait on it.
+bool isPlainFile(const QString& path);
+// Opens a plain file for reading into f (not yet open); false for anything
+// else. The descriptor itself is checked, so that nothing put in its place
+// between the look and the opening is read.
+bool openPlainFile(QFile& f, const QString& path);
+
+// Whole records in a file of the given record length; 0 when it is missing
+// or not a plain file.
 qint64 recordCount(const QString& path, int length);
 // Reads the whole file; false when it cannot be opened.
 bool readFileBytes(const QString& path, QByteArray* out);
+// Reads no more than the first maxBytes bytes of the file, for files whose
+// layout needs no more; `size` gets the file's whole size.
+bool readFileStart(const QString& path, qint64 maxBytes, QByteArray* out, qint64* size = nullptr);
+
+// Lets tests see how far each file was read and the most of it held at once.
+// Untouched in the program itself.
+struct ReadSeam {
+    struct Use {
+        qint64 read = 0;
+        qint64 held = 0;
+    };
+    bool watch = false;
+    QHash<QString, Use> files;   // by the path as given
+    void note(const QString& path, qint64 read, qint64 held)
+    {
+        if (!watch)
+            return;
+        Use& u = files[path];
+        u.read += read;
+        u.held = qMax(u.held, held);
+    }
+};
+ReadSeam& readSeam();
 
 // Every routine below that changes a file reports a failure with false and,
 // when `why` is given, the system's reason, and leaves the file as it was:
@@ -28,6 +64,11 @@ bool putRecordBytes(const QString& path, qint64 k, const QByteArray& bytes, int 
 // Replaces the whole file by the given bytes in one step: a new file is
 // written aside and renamed over the old one only once it is complete.
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* why = nullptr);
+// replaceFile for the program's own small files, whose place may hold
+// anything: a link there that leads to something other than a plain file (a
+// device, a FIFO, a socket, a folder) is not written through; `why` names
+// the file then.
+bool replaceFoundFile(const QString& path, const QByteArray& bytes, QString* why = nullptr);
 // Writes the bytes aside as replaceFile does, but keeps nothing: false with
 // the system's reason when they cannot be written there.
 bool tryWriteAside(const QString& path, const QByteArray& bytes, QString* why = nullptr);
@@ -63,12 +104,13 @@ struct WriteSeam {
 };
 WriteSeam& writeSeam();
 // Streams the whole records of a file in chunks through one small buffer;
-// visit gets each record's bytes. False when the file cannot be opened.
+// visit gets each record's bytes and may return false to stop. False when the
+// file cannot be opened.
 template <class Visit>
 bool scanRawRecords(const QString& path, int length, Visit&& visit)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly) || length <= 0)
+    QFile f;
+    if (length <= 0 || !openPlainFile(f, path))
         return false;
     const qint64 chunk = qMax<qint64>(1, 65536 / length) * length;
     std::unique_ptr<char[]> buffer(new char[size_t(chunk + length)]);   // no need to clear it
@@ -78,10 +120,17 @@ bool scanRawRecords(const QString& path, int length, Visit&& visit)
         const qint64 n = f.read(buf + carried, chunk);
         if (n <= 0)
             break;
+        readSeam().note(path, n, chunk + length);
         const qint64 have = carried + n;
         const qint64 whole = have / length * length;
-        for (qint64 off = 0; off < whole; off += length)
-            visit(buf + off);
+        for (qint64 off = 0; off < whole; off += length) {
+            if constexpr (std::is_same_v<decltype(visit(buf)), bool>) {
+                if (!visit(buf + off))
+                    return true;
+            } else {
+                visit(buf + off);
+            }
+        }
         carried = have - whole;
         if (carried > 0)
             std::memmove(buf, buf + whole, size_t(carried));
@@ -94,39 +143,41 @@ struct RecordFile {
     // Every whole record, in file order; empty when the file is missing.
     static std::vector<R> readAll(const QString& path)
     {
+        return readWhere(path, [](const R&) { return true; });
+    }
+
+    // The records that keep(record) picks, in file order: only those are held,
+    // so that a file far larger than its tournament needs costs no memory.
+    template <class Keep>
+    static std::vector<R> readWhere(const QString& path, Keep&& keep)
+    {
         std::vector<R> out;
-        QByteArray all;
-        if (!readFileBytes(path, &all))
-            return out;
-        const qint64 n = all.size() / R::Length;
-        out.reserve(size_t(n));
-        for (qint64 k = 0; k < n; ++k)
-            out.push_back(R::fromBytes(all.constData() + k * R::Length));
+        scanRawRecords(path, R::Length, [&](const char* data) {
+            R r = R::fromBytes(data);
+            if (keep(std::as_const(r)))
+                out.push_back(std::move(r));
+        });
         return out;
     }
 
     // Calls visit(record, recordNumber) for each whole record; stops when it returns false.
     static void scan(const QString& path, const std::function<bool(const R&, qint64)>& visit)
     {
-        QByteArray all;
-        if (!readFileBytes(path, &all))
-            return;
-        const qint64 n = all.size() / R::Length;
-        for (qint64 k = 0; k < n; ++k)
-            if (!visit(R::fromBytes(all.constData() + k * R::Length), k + 1))
-                return;
+        qint64 k = 0;
+        scanRawRecords(path, R::Length, [&](const char* data) { return visit(R::fromBytes(data), ++k); });
     }
 
     static std::optional<R> read(const QString& path, qint64 k)
     {
         if (k < 1)
             return std::nullopt;
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
+        QFile f;
+        if (!openPlainFile(f, path))
             return std::nullopt;
         if (!f.seek((k - 1) * R::Length))
             return std::nullopt;
         QByteArray b = f.read(R::Length);
+        readSeam().note(path, b.size(), R::Length);
         if (b.size() != R::Length)
             return std::nullopt;
         return R::fromBytes(b.constData());

@@ -1,5 +1,6 @@
 #include "standview.h"
 #include "format.h"
+#include "recordfile.h"
 
 namespace core {
 
@@ -119,6 +120,20 @@ int parseZoomFile(const QByteArray& contents)
     if (!ok || v < 0 || v >= ZoomCount)
         return 0;
     return v;
+}
+
+int readZoomFile(const QString& path)
+{
+    QByteArray start;
+    return readFileStart(path, ZoomFileReadLimit, &start) ? parseZoomFile(start) : 0;
+}
+
+bool zoomFileHolds(const QString& path, int index)
+{
+    const QByteArray want = zoomFileBytes(index);
+    QByteArray now;
+    qint64 size = 0;
+    return readFileStart(path, want.size(), &now, &size) && size == want.size() && now == want;
 }
 
 bool Carousel::start(int van, int tot)

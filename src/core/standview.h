@@ -52,6 +52,14 @@ QByteArray zoomFileBytes(int index);
 // The index from the file's contents: its first line as a whole number,
 // surrounding blanks ignored; anything that is not a number 0 to 3 gives 0.
 int parseZoomFile(const QByteArray& contents);
+// The file holds five bytes; a first line is looked for in no more than this
+// many, so that a huge file costs nothing to open.
+constexpr int ZoomFileReadLimit = 64;
+// The index from the file at path, read as far as that: 0 when it is missing,
+// no plain file, or holds no index.
+int readZoomFile(const QString& path);
+// Whether the file at path holds exactly the bytes of this index.
+bool zoomFileHolds(const QString& path, int index);
 
 // --- carousel ---
 // Runs through the poules van..tot, one per tick, round and round.

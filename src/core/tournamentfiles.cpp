@@ -49,8 +49,10 @@ int tournamentNumberFromFileName(const QString& settingsFileName)
 
 std::optional<LastTournament> readIni(const QString& iniPath)
 {
+    // Two lines, a folder and a file name, each within the system's longest path.
+    constexpr qint64 longestIni = 2 * (4096 + 2);
     QByteArray all;
-    if (!readFileBytes(iniPath, &all))
+    if (!readFileStart(iniPath, longestIni, &all))
         return std::nullopt;
     QString text = fromCp1252(all);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -63,7 +65,7 @@ std::optional<LastTournament> readIni(const QString& iniPath)
 bool writeIni(const QString& iniPath, const LastTournament& last, QString* why)
 {
     QByteArray b = toCp1252(last.map) + "\r\n" + toCp1252(last.bestand) + "\r\n";
-    return replaceFile(iniPath, b, why);
+    return replaceFoundFile(iniPath, b, why);
 }
 
 QString readOrCreateClubnaam(const QString& path, QString* why)
@@ -78,7 +80,7 @@ bool writeClubnaam(const QString& path, const QString& naam, QString* why)
 {
     ClubnaamRec c;
     c.naam = naam;
-    return replaceFile(path, c.toBytes(), why);
+    return replaceFoundFile(path, c.toBytes(), why);
 }
 
 std::optional<ToernooiRec> readToernooi(const QString& path)

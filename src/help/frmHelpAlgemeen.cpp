@@ -2,6 +2,7 @@
 #include "platform/inputfields.h"
 #include "platform/keytoolbar.h"
 #include "core/format.h"
+#include "core/recordfile.h"
 
 #include "app/modStootplanner.h"
 #include "app/shell.h"
@@ -320,8 +321,8 @@ namespace {
 // An existing help file that cannot be read is a run-time error of the handler.
 bool readable(const QString& path)
 {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly);
+    QFile f;
+    return core::openPlainFile(f, path);
 }
 }  // namespace
 

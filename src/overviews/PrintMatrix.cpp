@@ -257,7 +257,8 @@ bool PrintStillToPlay(qint16 poule, const std::vector<core::MatrixEntry>& entrie
         const bool metUitslagen = FileExists(PadUitslag());
         std::vector<core::UitslagRec> uitslagen;
         if (metUitslagen)
-            uitslagen = core::RecordFile<core::UitslagRec>::readAll(PadUitslag());
+            uitslagen = core::RecordFile<core::UitslagRec>::readWhere(
+                PadUitslag(), [&](const core::UitslagRec& u) { return u.ronde == HuidigeRonde && u.poule == poule; });
         const auto open = core::stillToPlay(entries, metUitslagen ? &uitslagen : nullptr, poule, HuidigeRonde);
 
         platform::ShowPrintDialog();

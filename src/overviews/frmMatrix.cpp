@@ -367,7 +367,9 @@ void frmMatrix::LoadPoulePlayers(qint16 poule)
     m_list1->clear();
     VorigAantalInMatrix = AantalInMatrix;
     AantalInMatrix = 0;
-    m_entries = core::matrixPlayers(core::RecordFile<core::SpelerRec>::readAll(PadSpelers()), poule, HuidigeRonde);
+    const auto spelers = core::RecordFile<core::SpelerRec>::readWhere(
+        PadSpelers(), [&](const core::SpelerRec& s) { return s.ronde == HuidigeRonde && s.poule == poule; });
+    m_entries = core::matrixPlayers(spelers, poule, HuidigeRonde);
     for (const core::MatrixEntry& e : m_entries) {
         auto* it = new QListWidgetItem(e.text, m_list1);
         it->setData(Qt::UserRole, e.nummer);
@@ -377,7 +379,9 @@ void frmMatrix::LoadPoulePlayers(qint16 poule)
 
 qint16 frmMatrix::GetTargetCaramboles(qint32 nummer)
 {
-    return core::matrixTarget(core::RecordFile<core::SpelerRec>::readAll(PadSpelers()), nummer, HuidigeRonde);
+    const auto spelers = core::RecordFile<core::SpelerRec>::readWhere(
+        PadSpelers(), [&](const core::SpelerRec& s) { return s.nummer == nummer && s.ronde == HuidigeRonde; });
+    return core::matrixTarget(spelers, nummer, HuidigeRonde);
 }
 
 void frmMatrix::SizeMatrixForm()
@@ -512,7 +516,8 @@ void frmMatrix::FillMatrixCells(qint16 poule)
     }
     if (!FileExists(PadUitslag()))
         return;
-    const auto uitslagen = core::RecordFile<core::UitslagRec>::readAll(PadUitslag());
+    const auto uitslagen = core::RecordFile<core::UitslagRec>::readWhere(
+        PadUitslag(), [&](const core::UitslagRec& u) { return u.ronde == HuidigeRonde && u.poule == poule; });
     m_surface->setCells(n, core::matrixCells(m_entries, uitslagen, poule, HuidigeRonde,
                                              core::isJa(Toernooi.puntenInMatrix)));
 }

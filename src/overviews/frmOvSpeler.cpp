@@ -251,8 +251,9 @@ void frmOvSpeler::LoadOverviewPlayers()
     m_list.clear();
     if (!FileExists(PadSpelers()))
         return;
-    m_list = core::overviewPlayers(core::RecordFile<core::SpelerRec>::readAll(PadSpelers()), HuidigeRonde,
-                                   HuidigePoule);
+    const auto spelers = core::RecordFile<core::SpelerRec>::readWhere(
+        PadSpelers(), [&](const core::SpelerRec& s) { return s.ronde == HuidigeRonde && s.poule == HuidigePoule; });
+    m_list = core::overviewPlayers(spelers, HuidigeRonde, HuidigePoule);
     TellerI = qint32(m_list.size());
     ListView1_ColumnClick(1);
 }
@@ -295,7 +296,11 @@ void frmOvSpeler::ListView1_ItemClick(QTreeWidgetItem* item)
     m_games->clear();
     HuidigeSpeler = item->text(0).toInt();
 
-    const std::vector<core::UitslagRec> uitslagen = core::RecordFile<core::UitslagRec>::readAll(PadUitslag());
+    // Only this player's games are held, of every round: a huge file costs no memory.
+    const std::vector<core::UitslagRec> uitslagen = core::RecordFile<core::UitslagRec>::readWhere(
+        PadUitslag(), [&](const core::UitslagRec& u) {
+            return u.speler1.nummer == HuidigeSpeler || u.speler2.nummer == HuidigeSpeler;
+        });
     core::OverviewInput in;
     in.speler = HuidigeSpeler;
     in.huidigeRonde = HuidigeRonde;

@@ -1,8 +1,21 @@
 #include "picturebox.h"
 
+#include "core/recordfile.h"
+
+#include <QImageReader>
 #include <QPainter>
 
 namespace platform {
+
+QImage ReadPicture(const QString& path)
+{
+    QFile f;
+    if (!core::openPlainFile(f, path))
+        return QImage();
+    // The picture's own header tells how much to read; Qt refuses one too large to hold.
+    QImageReader reader(&f);
+    return reader.read();
+}
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 

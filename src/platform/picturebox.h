@@ -8,6 +8,10 @@
 
 namespace platform {
 
+// A picture file of the program folder, read only when it is a plain file;
+// a null image for anything else or a picture that cannot be read.
+QImage ReadPicture(const QString& path);
+
 class PictureBox : public QWidget {
     Q_OBJECT
 public:

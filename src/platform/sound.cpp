@@ -1,10 +1,34 @@
 #include "sound.h"
 
-#include <QFileInfo>
+#include "core/recordfile.h"
+
+#include <QDir>
 #include <QSoundEffect>
+#include <QTemporaryFile>
 #include <QUrl>
 
 namespace platform {
+
+SoundCopy::SoundCopy() = default;
+SoundCopy::~SoundCopy() = default;
+
+QString SoundCopy::of(const QString& path)
+{
+    // Its size first: a file larger than any sound is not read at all.
+    QByteArray bytes;
+    qint64 size = 0;
+    if (!core::readFileStart(path, 0, &bytes, &size) || size > MaxBytes
+        || !core::readFileStart(path, MaxBytes, &bytes))
+        return QString();
+    if (!m_file || bytes != m_bytes) {
+        auto file = std::make_unique<QTemporaryFile>(QDir::tempPath() + QStringLiteral("/stootplanner-XXXXXX.wav"));
+        if (!file->open() || file->write(bytes) != bytes.size() || !file->flush())
+            return QString();
+        m_file = std::move(file);
+        m_bytes = bytes;
+    }
+    return m_file->fileName();
+}
 
 namespace {
 
@@ -12,7 +36,8 @@ class MultimediaSound final : public SoundPlayer {
 public:
     void playAsync(const QString& path) override
     {
-        if (!QFileInfo::exists(path))
+        const QString copy = m_copy.of(path);
+        if (copy.isEmpty())
             return;
         // One effect kept alive: it must outlive the call to go on playing.
         if (!m_effect) {
@@ -25,7 +50,7 @@ public:
                 }
             });
         }
-        const QUrl url = QUrl::fromLocalFile(path);
+        const QUrl url = QUrl::fromLocalFile(copy);
         if (m_effect->source() != url)
             m_effect->setSource(url);
         if (m_effect->status() == QSoundEffect::Ready) {
@@ -36,6 +61,7 @@ public:
     }
 
 private:
+    SoundCopy m_copy;
     QSoundEffect* m_effect = nullptr;
     bool m_pending = false;
 };

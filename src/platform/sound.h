@@ -7,10 +7,32 @@
 // The call returns at once while the sound plays; a missing or unplayable
 // file is silently ignored, as the alarm expects.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <memory>
+
+class QTemporaryFile;
 
 namespace platform {
+
+// What the real player plays: a private copy of the sound file, read here as
+// a plain file of bounded size. Given the file itself, the player's loader
+// would wait for ever on a FIFO in its place, or hold a huge file whole.
+class SoundCopy {
+public:
+    // Far longer than any alarm ring.
+    static constexpr qint64 MaxBytes = 64 << 20;
+    SoundCopy();
+    ~SoundCopy();
+    // The copy's path; empty when the file is missing, no plain file or
+    // larger than MaxBytes. A new content gets a new copy.
+    QString of(const QString& path);
+
+private:
+    std::unique_ptr<QTemporaryFile> m_file;
+    QByteArray m_bytes;
+};
 
 class SoundPlayer {
 public:

@@ -4,6 +4,7 @@
 #include "app/modStootplanner.h"
 #include "core/format.h"
 #include "core/tournamentfiles.h"
+#include "platform/picturebox.h"
 #include "platform/printer.h"
 #include "print/listrows.h"
 
@@ -39,9 +40,7 @@ QImage ClubLogoImage()
     if (mdiHoofd* hoofd = mdiHoofd::instance(); hoofd && !hoofd->Picture3().isNull())
         return hoofd->Picture3();
     const QString path = ProgrammaMap + core::LogoFileName;
-    if (!FileExists(path))
-        return QImage();
-    return QImage(path);
+    return platform::ReadPicture(path);
 }
 
 void PrintPageHeader(int orientatie, const QString& titel, int pagina)

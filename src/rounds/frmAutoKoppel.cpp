@@ -370,7 +370,8 @@ void frmAutoKoppel::Command2_Click()
     const auto normaal = standingsOfRound(m_R, vorige, false);
     const auto mp = keuze.opMatchpunten ? standingsOfRound(m_R, vorige, true) : std::vector<core::Standings>{};
     const auto spelers = core::RecordFile<SpelerRec>::readAll(PadSpelers());
-    const auto uitslagen = core::RecordFile<UitslagRec>::readAll(PadUitslag());
+    const auto uitslagen =
+        core::RecordFile<UitslagRec>::readWhere(PadUitslag(), [&](const UitslagRec& u) { return u.ronde == vorige; });
     const core::AutoResultaat res =
         core::buildAutoCarryOver(plan, keuze.opMatchpunten, keuze.vastAantalPoules, core::leadingValue(keuze.maxPerPoule),
                                  normaal, mp, spelers, uitslagen, Toernooi, vorige, Toernooi.laatsteRonde, Randomizer());

@@ -69,6 +69,19 @@ void fillRoundCombo(QComboBox* c, int aantal)
     c->setCurrentIndex(-1);
 }
 
+// The records a carry-over from round `vorige` into `nieuwe` works on; only
+// those are held, so that a huge file costs no memory.
+std::vector<SpelerRec> playersOfRounds(qint16 vorige, qint16 nieuwe)
+{
+    return core::RecordFile<SpelerRec>::readWhere(
+        PadSpelers(), [&](const SpelerRec& s) { return s.ronde == vorige || s.ronde == nieuwe; });
+}
+
+std::vector<UitslagRec> resultsOfRound(qint16 ronde)
+{
+    return core::RecordFile<UitslagRec>::readWhere(PadUitslag(), [&](const UitslagRec& u) { return u.ronde == ronde; });
+}
+
 } // namespace
 
 frmDoorkoppelen::frmDoorkoppelen(QWidget* parent) : QWidget(parent)
@@ -298,7 +311,7 @@ void frmDoorkoppelen::FillCarryOverList(int lijst)
 {
     QTreeWidget* list = lijst == 1 ? m_list1 : m_list2;
     list->clear();
-    const auto spelers = core::RecordFile<SpelerRec>::readAll(PadSpelers());
+    const auto spelers = playersOfRounds(m_vorigeRonde, m_nieuweRonde);
     const auto rows = core::carryOverListRows(spelers, lijst, m_vorigeRonde, m_nieuweRonde,
                                               lijst == 1 ? m_links : m_rechts, Toernooi);
     int key = 1;
@@ -318,13 +331,13 @@ void frmDoorkoppelen::FillCarryOverList(int lijst)
 
 bool frmDoorkoppelen::IsInTargetRound(qint32 nummer) const
 {
-    return core::isInRound(core::RecordFile<SpelerRec>::readAll(PadSpelers()), nummer, m_nieuweRonde);
+    return core::isInRound(playersOfRounds(m_vorigeRonde, m_nieuweRonde), nummer, m_nieuweRonde);
 }
 
 void frmDoorkoppelen::AdjustCarriedMoyenne(qint32 nummer)
 {
     Speler.nummer = nummer;
-    core::adjustCarriedMoyenne(Speler, core::RecordFile<UitslagRec>::readAll(PadUitslag()), m_vorigeRonde, Toernooi);
+    core::adjustCarriedMoyenne(Speler, resultsOfRound(m_vorigeRonde), m_vorigeRonde, Toernooi);
 }
 
 void frmDoorkoppelen::Combo1_Click()
@@ -422,9 +435,9 @@ void frmDoorkoppelen::CarryOverChecked()
                          platform::vbExclamation, MeldingTitel);
         return;
     }
-    const auto spelers = core::RecordFile<SpelerRec>::readAll(PadSpelers());
+    const auto spelers = playersOfRounds(m_vorigeRonde, m_nieuweRonde);
     // Without a results file there is nothing to adjust on: the minimum applies.
-    const auto uitslagen = core::RecordFile<UitslagRec>::readAll(PadUitslag());
+    const auto uitslagen = resultsOfRound(m_vorigeRonde);
     const auto recs =
         core::carryOverRecords(spelers, uitslagen, nummers, m_vorigeRonde, m_nieuweRonde, m_rechts, Toernooi);
     QString why;

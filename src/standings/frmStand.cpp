@@ -41,11 +41,10 @@ QString zoomPath()
 void writeZoomFile(int index)
 {
     // A file that already holds the choice needs no write (nor a complaint on a read-only medium).
-    QByteArray now;
-    if (core::readFileBytes(zoomPath(), &now) && now == core::zoomFileBytes(index))
+    if (core::zoomFileHolds(zoomPath(), index))
         return;
     QString why;
-    if (!core::replaceFile(zoomPath(), core::zoomFileBytes(index), &why))
+    if (!core::replaceFoundFile(zoomPath(), core::zoomFileBytes(index), &why))
         platform::MsgBox(QStringLiteral("De lettergrootte kon niet worden bewaard in ") + core::ZoomFileName
                              + QStringLiteral(" !\r\n") + why,
                          platform::vbExclamation, MeldingTitel);
@@ -307,11 +306,7 @@ void frmStand::Form_Load()
         writeZoomFile(0);
         ZoomKeuze = 0;
     } else {
-        QFile f(zoomPath());
-        QByteArray data;
-        if (f.open(QIODevice::ReadOnly))
-            data = f.readAll();
-        ZoomKeuze = core::parseZoomFile(data);
+        ZoomKeuze = core::readZoomFile(zoomPath());
         m_option2[ZoomKeuze]->setChecked(true);
         Option2_Click(ZoomKeuze);
     }

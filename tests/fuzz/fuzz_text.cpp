@@ -23,6 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     readOrCreateClubnaam(fuzz::scratchFile(ClubnaamFileName, file, !file.isEmpty()));
     const int zoom = parseZoomFile(file);
+    // Read from the file as far as a first line needs, no further.
+    fuzz::check(readZoomFile(fuzz::scratchFile(ZoomFileName, file)) == parseZoomFile(file.left(ZoomFileReadLimit)));
     fuzz::check(zoom >= 0 && zoom < ZoomCount && parseZoomFile(zoomFileBytes(zoom)) == zoom);
 
     const int nr = tournamentNumberFromFileName(typed);
