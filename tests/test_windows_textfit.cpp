@@ -311,6 +311,7 @@ const struct Window {
      }), 8},
     {"frmStandTussen", 1, [](mdiHoofd& h) { TussenstandPoule = 1; return dialog<frmStandTussen>(h); }},
     {"frmWinnars", 1, item("mnuOverzichtenWinnaars")},
+    {"frmWinnars vierden", 1, item("mnuOverzichtenWinnaars", [](QWidget* w) { click(w, "Command1_3"); })},
     {"frmHTML", 1, [](mdiHoofd& h) -> QWidget* {
          return new frmHTML(static_cast<frmStand*>(item("mnuOverzichtenStand")(h))->StandLines(), &h);
      }},
