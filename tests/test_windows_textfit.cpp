@@ -25,9 +25,111 @@ using namespace testsupport::roundsenv;
 
 namespace {
 
+// The texts a widget draws and where each starts: what the user sees, whatever its model holds.
+class DrawnTexts : public QPaintDevice {
+public:
+    explicit DrawnTexts(QWidget* w) : m_size(w->size()), m_dpiX(w->logicalDpiX()), m_dpiY(w->logicalDpiY())
+    {
+        w->render(this);
+    }
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+    // The sizes of the faces the texts are drawn in.
+    QSet<qreal> faces() const
+    {
+        QSet<qreal> out;
+        for (const qreal f : m_engine.faces)
+            out.insert(f);
+        return out;
+    }
+    // The texts drawn inside each cell of the view, joined from left to right.
+    QHash<QPersistentModelIndex, QString> byCell(const QAbstractItemView* v) const
+    {
+        auto texts = m_engine.texts;
+        std::stable_sort(texts.begin(), texts.end(), [](const auto& a, const auto& b) { return a.first.x() < b.first.x(); });
+        QHash<QPersistentModelIndex, QString> out;
+        for (const auto& [at, text] : texts)
+            if (const QModelIndex i = v->indexAt(at.toPoint()); i.isValid())
+                out[i] += text;
+        return out;
+    }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth: return m_size.width();
+        case PdmHeight: return m_size.height();
+        case PdmWidthMM: return m_size.width() * 254 / (10 * m_dpiX);
+        case PdmHeightMM: return m_size.height() * 254 / (10 * m_dpiY);
+        case PdmDpiX: case PdmPhysicalDpiX: return m_dpiX;
+        case PdmDpiY: case PdmPhysicalDpiY: return m_dpiY;
+        case PdmDepth: return 32;
+        case PdmNumColors: return INT_MAX;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(devicePixelRatioFScale());
+        default: return 0;
+        }
+    }
+
+private:
+    struct Engine : QPaintEngine {
+        Engine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState& s) override
+        {
+            if (s.state() & DirtyTransform)
+                transform = s.transform();
+        }
+        void drawTextItem(const QPointF& p, const QTextItem& item) override
+        {
+            texts.append({transform.map(p), item.text()});
+            faces.append(item.font().pointSizeF());
+        }
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawImage(const QRectF&, const QImage&, const QRectF&, Qt::ImageConversionFlags) override {}
+        void drawPath(const QPainterPath&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawPolygon(const QPoint*, int, PolygonDrawMode) override {}
+        Type type() const override { return User; }
+        QTransform transform;
+        QList<std::pair<QPointF, QString>> texts;
+        QList<qreal> faces;
+    };
+    mutable Engine m_engine;
+    QSize m_size;
+    int m_dpiX, m_dpiY;
+};
+
+// A name shortened as a name may be: an ellipsis where the name stops, everything from its last comma on (the
+// initials, a target) whole, and no figure among what was left out; a name without a comma keeps a target in
+// brackets that ends it.
+bool nameCut(const QString& whole, const QString& shown)
+{
+    qsizetype k = whole.lastIndexOf(QLatin1Char(','));
+    if (k <= 0) {
+        const QRegularExpressionMatch doel = QRegularExpression(QStringLiteral("\\s*\\(\\d+\\)$")).match(whole);
+        k = doel.hasMatch() ? doel.capturedStart() : whole.size();
+    }
+    const qsizetype e = shown.indexOf(QChar(0x2026));
+    return e >= 0 && shown.mid(e + 1) == whole.mid(k) && whole.left(k).startsWith(shown.left(e))
+           && !whole.left(k).contains(QRegularExpression(QStringLiteral("\\d")));
+}
+
+// The tool tip the view shows over a point of its viewport; empty when it shows none.
+QString toolTipAt(QAbstractItemView* v, const QPoint& at)
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("QTipLabel"))
+            w->close();
+    QHelpEvent e(QEvent::ToolTip, at, v->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(v->viewport(), &e);
+    return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+
 // What the window shows cut, as "control text (need > room)"; empty when every text is whole. Counts the
 // texts measured.
-QStringList cutTexts(QWidget* form, int& checked)
+QStringList cutTexts(QWidget* form, bool zijwaarts, int& checked)
 {
     QStringList cuts;
     auto check = [&](const QWidget* w, const QString& text, int need, int room) {
@@ -46,8 +148,16 @@ QStringList cutTexts(QWidget* form, int& checked)
             const QAbstractItemModel* m = v->model();
             auto* tree = qobject_cast<QTreeView*>(v);
             const QHeaderView* h = tree && !tree->isHeaderHidden() ? tree->header() : nullptr;
-            const int viewW = v->viewport()->width();
-            const bool scrolls = v->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;   // reaches every column
+            // The part of the view the user sees: what its frame, its window and the main window leave of it.
+            const int viewW = qMin(v->viewport()->width(), v->viewport()->visibleRegion().boundingRect().right() + 1);
+            // A sideways scroll bar only where the window shows less than its list holds by design.
+            const bool scrolls = zijwaarts && v->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff;
+            if (!zijwaarts)
+                check(v, "zijwaarts", v->horizontalScrollBar()->maximum(), 0);
+            const DrawnTexts drawn(v->viewport());
+            const auto getekend = drawn.byCell(v);
+            if (qobject_cast<QTableView*>(v))   // a grid of names in one face, not one per cell
+                check(v, "letters", int(drawn.faces().size()), 1);
             for (int c = 0; c < m->columnCount(); ++c) {
                 if (h && (h->isSectionHidden(c) || h->sectionSize(c) <= 1))   // hidden, or practically so
                     continue;
@@ -64,15 +174,25 @@ QStringList cutTexts(QWidget* form, int& checked)
                         continue;   // out of view by design (the planning grid has scroll bars of its own)
                     int right = h || !qobject_cast<QListView*>(v) ? qMin(cell.right() + 1, viewW) : viewW;
                     right = scrolls ? qMax(right, cell.right() + 1) : right;
-                    check(v, "cel " + i.data().toString(), v->sizeHintForIndex(i).width(), right - cell.left());
+                    // A cell in view shows its text whole, or a name shortened with the whole text as its tool tip.
+                    const QString whole = core::rightTrimmed(i.data().toString());
+                    const QString shown = getekend.value(i);
+                    const bool inView = v->viewport()->rect().contains(cell);
+                    const bool kort =
+                        inView && nameCut(whole, shown) && toolTipAt(v, cell.center()).split('\n').contains(whole);
+                    const bool anders = inView && !kort && shown != whole;   // drawn otherwise than it reads
+                    check(v, "cel " + whole + (anders ? " getekend als " + shown : QString()),
+                          kort ? 0 : anders ? INT_MAX : v->sizeHintForIndex(i).width(), right - cell.left());
                 }
             }
         } else if (auto* l = qobject_cast<QLabel*>(w); l && !l->text().isEmpty() && l->pixmap().isNull()) {
             // Every line high enough: a name's initials may go on a line of their own.
             check(l, l->text(), l->wordWrap() ? l->heightForWidth(l->width()) : l->minimumSizeHint().height(),
                   l->height());
-            // A name cut with an ellipsis: its tool tip holds the whole name, measured as the label would show it.
-            const QString whole = l->text().endsWith(QChar(0x2026)) ? l->toolTip() : l->text();
+            // A name shortened by its name only shows its tool tip with the whole name; any other cut text is
+            // measured whole, as the label would show it.
+            const bool kort = nameCut(l->toolTip(), l->text());
+            const QString whole = l->text().contains(QChar(0x2026)) && !kort ? l->toolTip() : l->text();
             const int more = l->fontMetrics().horizontalAdvance(whole) - l->fontMetrics().horizontalAdvance(l->text());
             check(l, whole, l->minimumSizeHint().width() + more, l->width());
         } else if (auto* b = qobject_cast<QAbstractButton*>(w); b && !b->text().isEmpty()) {
@@ -93,22 +213,33 @@ QStringList cutTexts(QWidget* form, int& checked)
     return cuts;
 }
 
-// One poule: names of 20 characters in capitals, mixed case and accents, initials of 7, big figures;
-// WOUTERSEN-MOLENMAKER holds the run. The first two are carried into round 2.
-void buildLongNames(core::TournamentBuilder& b)
+// Two poules of names of 20 characters, all in capitals or as clubs type them, with initials of 7, three-digit
+// targets and big figures; the first player holds the run. The first two are carried into round 2.
+void buildLongNames(core::TournamentBuilder& b, bool hoofdletters)
 {
     b.toernooi.aantalDecimalen = 3;
-    const char* namen[][2] = {{"WOUTERSEN-MOLENMAKER", "W.M.W.M"}, {"HEEMSKERK-WOLFSWINKE", "H.J.M.W"},
-                              {"Schimmelpenninck vdW", "H.A.W."},  {"ÉÉNHOORN-ÖSTERGÅRDÉN", "É.Ö.W.M"},
-                              {"MOLENBROEK-WEGGEMANS", "M.W."},    {"Wijnbergen-Mastenbro", "W."}};
-    for (int i = 0; i < 6; ++i) {
-        b.addPlayer(101 + i, QString::fromUtf8(namen[i][0]), QString::fromUtf8(namen[i][1]), 1, 1, fx(18.888 - i));
-        for (int j = 0; j < i; ++j)
-            b.addGame(1, 1, 101 + j, 340, 38, j == 0 ? 288 : 99, 101 + i, 333, 38, 188);
-    }
+    const char* kapitalen[][2] = {{"WOUTERSEN-MOLENMAKER", "W.M.W.M"}, {"VAN DER WIELEN-BOOMS", "W.M.J.H"},
+                                  {"WWWWWWWWWWWWWWWWWWWW", "W.W.W.W"}, {"ÉÉNHOORN-ÖSTERGÅRDÉN", "É.Ö.W.M"},
+                                  {"MOLENBROEK-WEGGEMANS", "M.W."},    {"HEEMSKERK-WOLFSWINKE", "H.J.M.W"}};
+    const char* gemengd[][2] = {{"van Wammerwoude-Mees", "W.M.J.H"}, {"Schimmelpenninck-vdW", "H.A.W."},
+                                {"Heemskerk-Wolfswinke", "H.J.M.W"}, {"Éénhoorn-Östergården", "É.Ö.W.M"},
+                                {"van der Wielen-Booms", "M.W."},    {"Wijnbergen-Mastenbro", "W."}};
+    const auto& namen = hoofdletters ? kapitalen : gemengd;
+    for (qint16 p = 1; p <= 2; ++p)
+        for (int i = 0; i < 6; ++i) {
+            const int nr = 100 * p + i + 1;
+            b.addPlayer(nr, QString::fromUtf8(namen[i][0]), QString::fromUtf8(namen[i][1]), 1, p, fx(18.888 - i),
+                        qint16(221 + 11 * i));
+            for (int j = 0; j < i; ++j)
+                b.addGame(1, p, 100 * p + j + 1, 340, 38, j == 0 ? 288 : 99, nr, 333, 38, 188);
+        }
+    b.setRound(1, 2);
     for (int i = 0; i < 2; ++i)
         b.addPlayer(101 + i, QString::fromUtf8(namen[i][0]), QString::fromUtf8(namen[i][1]), 2, 1, fx(18.888 - i));
 }
+
+enum Namen { Demo, Hoofdletters, Gemengd };
+const char* const namenNaam[] = {"demo", "hoofdletters", "gemengd"};
 
 template <class Dialog> QWidget* dialog(mdiHoofd& h) { return new Dialog(&h); }
 template <class Control> Control* control(QWidget* w, const char* name) { return w->findChild<Control*>(name); }
@@ -126,17 +257,51 @@ Opener item(const char* name, std::function<void(QWidget*)> then = [](QWidget*) 
     };
 }
 
+// The same in a main window of a given width, a little wider than the window: too narrow for the window to grow
+// as far as its names need, so that they give way.
+Opener narrow(int breed, Opener open)
+{
+    return [=](mdiHoofd& h) {
+        h.resize(breed, h.height());
+        h.show();
+        QApplication::processEvents();   // its client area as narrow as the main window
+        return open(h);
+    };
+}
+
+const Opener autoKoppel = item("mnuRondebeheerRandom", [](QWidget* w) {   // its result
+    control<QLineEdit>(w, "Text1")->setText("4");
+    control<QLineEdit>(w, "Text2")->setText("2");
+    click(w, "Command2");
+});
+const Opener ovSpeler = item("mnuOverzichtenSpeler", [](QWidget* w) {   // a player's games of all rounds
+    click(w, "Option1_1");
+    auto* spelers = control<QTreeWidget>(w, "ListView1");
+    emit spelers->itemClicked(spelers->topLevelItem(0), 0);
+});
+
 // A window, its round, how it opens, and how many texts it shows cut.
-const struct Window { const char* name; qint16 ronde; Opener open; int cuts = 0; } windows[] = {
+const struct Window {
+    const char* name;
+    qint16 ronde;
+    Opener open;
+    int cuts = 0;
+    bool zijwaarts = false;   // its list may scroll sideways
+} windows[] = {
     {"mdiHoofd", 1, [](mdiHoofd& h) -> QWidget* { return &h; }},
     {"frmStart", 1, dialog<frmStart>},
     {"frmHelp", 1, [](mdiHoofd& h) { MeldingTekst = "Een tekst van de helpknop."; return dialog<frmHelp>(h); }},
     {"frmZoek", 1, dialog<frmZoek>},
+    {"frmZoek gevonden", 1, [](mdiHoofd& h) {   // every player of the round
+         QWidget* w = dialog<frmZoek>(h);
+         click(w, "Command1");
+         return w;
+     }},
     {"frmStand", 1, item("mnuOverzichtenStand")},
     {"frmStand 8 punt", 1, item("mnuOverzichtenStand", [](QWidget* w) { click(w, "Option2_0"); })},
     {"frmStand 12 punt", 1, item("mnuOverzichtenStand", [](QWidget* w) { click(w, "Option2_1"); })},
-    {"frmStand 16 punt", 1, item("mnuOverzichtenStand", [](QWidget* w) { click(w, "Option2_2"); })},
-    {"frmStand 20 punt", 1, item("mnuOverzichtenStand", [](QWidget* w) { click(w, "Option2_3"); })},
+    {"frmStand 16 punt", 1, item("mnuOverzichtenStand", [](QWidget* w) { click(w, "Option2_2"); }), 0, true},
+    {"frmStand 20 punt", 1, item("mnuOverzichtenStand", [](QWidget* w) { click(w, "Option2_3"); }), 0, true},
     // Not vacuous: a name column narrowed after the window showed, the header and six names, and a holder's
     // label too narrow for any name, cut with the whole name in its tool tip.
     {"frmStand versmald", 1, item("mnuOverzichtenStand", [](QWidget* w) {
@@ -146,6 +311,7 @@ const struct Window { const char* name; qint16 ronde; Opener open; int cuts = 0;
      }), 8},
     {"frmStandTussen", 1, [](mdiHoofd& h) { TussenstandPoule = 1; return dialog<frmStandTussen>(h); }},
     {"frmWinnars", 1, item("mnuOverzichtenWinnaars")},
+    {"frmWinnars vierden", 1, item("mnuOverzichtenWinnaars", [](QWidget* w) { click(w, "Command1_3"); })},
     {"frmHTML", 1, [](mdiHoofd& h) -> QWidget* {
          return new frmHTML(static_cast<frmStand*>(item("mnuOverzichtenStand")(h))->StandLines(), &h);
      }},
@@ -154,17 +320,12 @@ const struct Window { const char* name; qint16 ronde; Opener open; int cuts = 0;
     {"frmNieuweRonde", 2, dialog<frmNieuweRonde>},
     {"frmGaNaarRonde", 2, dialog<frmGaNaarRonde>},
     {"frmDoorkoppelen", 2, item("mnuRondebeheerKoppelen")},
-    {"frmAutoKoppel", 2, item("mnuRondebeheerRandom", [](QWidget* w) {   // its result
-         control<QLineEdit>(w, "Text1")->setText("4");
-         control<QLineEdit>(w, "Text2")->setText("2");
-         click(w, "Command2");
-     })},
+    {"frmDoorkoppelen smal", 2, narrow(915, item("mnuRondebeheerKoppelen"))},
+    {"frmAutoKoppel", 2, autoKoppel},
+    {"frmAutoKoppel smal", 2, narrow(830, autoKoppel)},
     {"frmMatrix", 1, item("mnuOverzichtenMatrix")},
-    {"frmOvSpeler", 1, item("mnuOverzichtenSpeler", [](QWidget* w) {   // a player's games of all rounds
-         click(w, "Option1_1");
-         auto* spelers = control<QTreeWidget>(w, "ListView1");
-         emit spelers->itemClicked(spelers->topLevelItem(0), 0);
-     })},
+    {"frmOvSpeler", 1, ovSpeler},
+    {"frmOvSpeler smal", 1, narrow(1010, ovSpeler)},
     {"frmPlanningStart", 1, dialog<frmPlanningStart>},
     {"frmKiesPlanning", 1, dialog<frmKiesPlanning>},
     {"frmPlanning", 1, [](mdiHoofd& h) -> QWidget* { return h.showChild(new frmPlanning)->widget(); }},
@@ -193,25 +354,57 @@ private slots:
         QCOMPARE(core::truncatedText(core::Fixed::fromRaw(15000), 2), "1" + QLocale::system().decimalPoint() + "50");
     }
 
+    // Shortened, a text loses letters of its name only: the initials after its comma and a target in brackets
+    // stay whole, the name ends in an ellipsis, and it is never wider than its room. Whole where it fits.
+    void nameGivesWay_data()
+    {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<QString>("blijft");
+        QTest::newRow("naam, voorletters") << "WOUTERSEN-MOLENMAKER, W.M.J.H" << ", W.M.J.H";
+        QTest::newRow("planningcel") << "WWWWWWWWWWW,W (221)" << ",W (221)";
+        QTest::newRow("gemengd") << "van Wammerw,W (159)" << ",W (159)";
+        QTest::newRow("naam met doel") << "Heemskerk-Wolfswinke (1236)" << " (1236)";
+        QTest::newRow("alleen naam") << "Schimmelpenninck-vdW" << "";
+    }
+    void nameGivesWay()
+    {
+        QFETCH(QString, tekst);
+        QFETCH(QString, blijft);
+        const QFontMetricsF fm(QApplication::font());
+        QCOMPARE(platform::ElideNamePart(tekst, fm, fm.horizontalAdvance(tekst)), tekst);
+        const QString naam = tekst.chopped(blijft.size());
+        for (qsizetype letters = naam.size() - 1; letters >= 1; --letters) {
+            const qreal breed = fm.horizontalAdvance(naam.left(letters) + QChar(0x2026) + blijft) + 0.5;
+            const QString kort = platform::ElideNamePart(tekst, fm, breed);
+            if (fm.horizontalAdvance(tekst) <= breed)   // an ellipsis is wider than a last letter
+                QCOMPARE(kort, tekst);
+            else
+                QVERIFY2(kort.endsWith(QChar(0x2026) + blijft) && naam.startsWith(kort.chopped(blijft.size() + 1))
+                             && fm.horizontalAdvance(kort) <= breed,
+                         qPrintable(kort));
+        }
+        QCOMPARE(platform::KeptPartWidth(tekst, fm), fm.horizontalAdvance(naam.left(3) + QChar(0x2026) + blijft));
+    }
+
     void everyTextWhole_data()
     {
         QTest::addColumn<int>("window");
-        QTest::addColumn<bool>("lang");
+        QTest::addColumn<int>("namen");
         for (const Window& w : windows)
-            for (bool lang : {false, true})
-                QTest::addRow("%s %s", w.name, lang ? "lange namen" : "demo") << int(&w - windows) << lang;
+            for (int namen : {Demo, Hoofdletters, Gemengd})
+                QTest::addRow("%s %s", w.name, namenNaam[namen]) << int(&w - windows) << namen;
     }
     // Each window over the demo tournament or the long names, in its round.
     void everyTextWhole()
     {
         QFETCH(int, window);
-        QFETCH(bool, lang);
+        QFETCH(int, namen);
         RoundsEnv env;
         core::TournamentBuilder& b = env.builder();
-        if (lang)
-            buildLongNames(b);
-        else
+        if (namen == Demo)
             b = core::demoTournament(env.tournament.folder());
+        else
+            buildLongNames(b, namen == Hoofdletters);
         b.setRound(2, 1);
         env.load();
         auto planning = core::newPlanning(1, 46000, 1, 4, 14, 2, 1);   // the grid shows the list entries
@@ -227,9 +420,10 @@ private slots:
         QVERIFY(form);
         env.hoofd->show();
         form->show();
-        QApplication::processEvents();   // as the user sees it: layouts and scroll bars settled
+        for (int i = 0; i < 5; ++i)   // as the user sees it: layouts and scroll bars settled, nested ones too
+            QApplication::processEvents();
         int checked = 0;
-        const QStringList cuts = cutTexts(form, checked);
+        const QStringList cuts = cutTexts(form, windows[window].zijwaarts, checked);
         QVERIFY2(cuts.size() == windows[window].cuts && checked > 0, qPrintable(cuts.join('\n')));
         // The program's icon, not the toolkit's logo: a child window's frame has it set.
         auto* frame = qobject_cast<QMdiSubWindow*>(form->parentWidget());

@@ -20,7 +20,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -146,6 +148,7 @@ frmOvSpeler::frmOvSpeler(QWidget* parent) : QWidget(parent)
     m_players->setColumnWidth(0, 0);
     m_players->setSortingEnabled(false);
     m_players->header()->setSectionsClickable(true);
+    platform::NameColumnGivesWay(m_players, 1);
     connect(m_players->header(), &QHeaderView::sectionClicked, this, [this](int c) { ListView1_ColumnClick(c); });
     connect(m_players, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* it) { ListView1_ItemClick(it); });
     kL->addWidget(m_players, 1);
@@ -185,6 +188,18 @@ frmOvSpeler::frmOvSpeler(QWidget* parent) : QWidget(parent)
         m_games->headerItem()->setTextAlignment(c, Qt::AlignLeft | Qt::AlignVCenter);
     m_games->setSortingEnabled(false);
     m_games->setSelectionMode(QAbstractItemView::NoSelection);
+    // The opponent's figures stay in view: his name gives way, his initials stay. Where even then the window
+    // cannot grow enough for them, the frames on the left narrow, down to what their controls need, and the
+    // players' names there give way.
+    platform::NameColumnGivesWay(m_games, 10);
+    // Measured once the window has its size: while it opens or grows, the list is briefly narrower.
+    connect(m_games->horizontalScrollBar(), &QScrollBar::rangeChanged, this, [this](int, int meer) {
+        if (meer > 0)
+            QTimer::singleShot(0, this, [this] {
+                if (const int meer = m_games->horizontalScrollBar()->maximum(); meer > 0)
+                    setLinks(m_links[0]->width() - meer);
+            });
+    });
     right->addWidget(m_games, 1);
 
     Form_Load();
@@ -275,9 +290,19 @@ void frmOvSpeler::FillPlayerList()
     // The frames on the left as wide as their controls, and the players' names and initials, need, up to a
     // third of the window: the game list keeps the rest for all its columns, an opponent's long name included.
     const QMargins rand = m_links[1]->contentsMargins() + m_links[1]->layout()->contentsMargins();
-    const int links = platform::ListWidthForColumns(m_players) + rand.left() + rand.right();
+    int links = platform::ListWidthForColumns(m_players) + rand.left() + rand.right();
+    const QAbstractItemView* lijst = m_players;
+    for (int c = 0; c < m_players->columnCount(); ++c)   // a name that has given way counts whole
+        if (m_players->columnWidth(c) > 1)
+            links += qMax(0, lijst->sizeHintForColumn(c) - m_players->columnWidth(c));
+    m_linksVol = qBound(m_linksMin, links, Px(14470) / 3);
+    setLinks(m_linksVol);
+}
+
+void frmOvSpeler::setLinks(int breed)
+{
     for (QWidget* frame : m_links)
-        frame->setFixedWidth(qBound(m_linksMin, links, Px(14470) / 3));
+        frame->setFixedWidth(qBound(m_linksMin, breed, qMax(m_linksMin, m_linksVol)));
 }
 
 void frmOvSpeler::ListView1_ColumnClick(int column)

@@ -56,6 +56,7 @@ private:
     void LoadOverviewPlayers();
     void FillPlayerList();
     void ClearGames();
+    void setLinks(int breed);   // the width of the frames on the left
 
     std::vector<core::OverviewPlayer> m_list;
     QTreeWidget* m_players = nullptr;
@@ -71,4 +72,5 @@ private:
     bool m_placed = false;
     QWidget* m_links[2] = {};   // the frames on the left
     int m_linksMin = 0;         // what their controls need
+    int m_linksVol = 0;         // what the players' names need besides, up to a third of the window
 };

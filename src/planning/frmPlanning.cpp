@@ -28,6 +28,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <algorithm>
 
 using namespace modStootplanner;
 using planning::Px;
@@ -43,12 +44,23 @@ const int TafelPx = Px(TafelTwips);          // 210
 const int Kant1Px = Px(1470);                 // side 2 starts 1470 twips into its table
 const int SlotPx = Px(SlotTwips);             // 21
 const int TijdPx = 52;
-constexpr double MinCelPunten = 6.0;
+constexpr double CelPunten = 8.25;
+constexpr double MinCelPunten = 7.0;
 const QString LijstHint1 = QStringLiteral("(U kunt ook onder- staande naam naar de planning slepen)");
 const QString LijstHint2 =
     QStringLiteral("Click eerst op de naam in de lijst hiernaast en sleep  dan de naam naar de planning");
 
-// Tables alternate their shade; a firmer line closes each table on the right.
+// The width a cell's text has: its section less the grid line, the inset and the style's text margins.
+// Measured in fractions: the style cuts a text that is a fraction of a pixel too wide.
+qreal cellRoom(const QTableView* view, int column)
+{
+    const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+    return view->horizontalHeader()->sectionSize(column) - int(view->showGrid()) - 4 - 2 * margin;
+}
+
+// Tables alternate their shade; a firmer line closes each table on the right. The grid has one face (see
+// fitGridFace); an entry too wide for its cell even so gives way in its name, never in its initial or target,
+// with the whole entry in the tool tip.
 class CellDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
@@ -58,7 +70,10 @@ public:
         p->fillRect(option.rect, tafel % 2 == 0 ? QColor(0xFF, 0xFF, 0xF0) : QColor(0xF0, 0xF6, 0xFF));
         QStyleOptionViewItem o(option);
         o.rect.adjust(2, 0, -2, 0);
-        QStyledItemDelegate::paint(p, o, index);
+        initStyleOption(&o, index);
+        o.text = shown(o, index);
+        const QWidget* w = option.widget;
+        (w ? w->style() : QApplication::style())->drawControl(QStyle::CE_ItemViewItem, &o, p, w);
         if (index.column() % 2 == 1) {
             p->save();
             p->setPen(QPen(QColor(0x40, 0x40, 0x40), 2));
@@ -71,24 +86,12 @@ public:
     {
         return QStyledItemDelegate::sizeHint(option, index) + QSize(4, 0);
     }
-    // A cell holds 20 characters of any kind: an entry in capitals gets a
-    // smaller face rather than losing its last letters. Only texts no name
-    // makes (twenty W's) are cut, with the whole text in the tool tip.
-    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        QFont f = option->font;
-        while (f.pointSizeF() > MinCelPunten && QFontMetricsF(f).horizontalAdvance(option->text) > room(index))
-            f.setPointSizeF(f.pointSizeF() - 0.25);
-        option->font = f;
-        option->fontMetrics = QFontMetrics(f);
-    }
     bool helpEvent(QHelpEvent* e, QAbstractItemView* view, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override
     {
         QStyleOptionViewItem o(option);
         initStyleOption(&o, index);
-        if (e->type() == QEvent::ToolTip && QFontMetricsF(o.font).horizontalAdvance(o.text) > room(index)) {
+        if (e->type() == QEvent::ToolTip && shown(o, index) != o.text) {
             QToolTip::showText(e->globalPos(), o.text + QLatin1Char('\n') + index.data(Qt::ToolTipRole).toString(),
                                view);
             return true;
@@ -97,15 +100,10 @@ public:
     }
 
 private:
-    // The width a cell's text has: its section less the grid line, the inset and the style's text margins.
-    // Measured in fractions: the style cuts a text that is a fraction of a pixel too wide.
-    int room(const QModelIndex& index) const
+    QString shown(const QStyleOptionViewItem& o, const QModelIndex& index) const
     {
         const auto* view = qobject_cast<const QTableView*>(parent());
-        if (!view)
-            return 0;
-        const int margin = view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
-        return view->horizontalHeader()->sectionSize(index.column()) - int(view->showGrid()) - 4 - 2 * margin;
+        return view ? platform::ElideNamePart(o.text, QFontMetricsF(o.font), cellRoom(view, index.column())) : o.text;
     }
     // A stored caption keeps its trailing blanks; they take no room on screen.
     QString displayText(const QVariant& value, const QLocale& locale) const override
@@ -270,8 +268,10 @@ void frmPlanning::buildGrid(QWidget* area)
     // A narrow face: side 1 of a table is the narrower, yet holds the same 20
     // characters as side 2.
     QFont f(QStringLiteral("Arial Narrow"));
-    f.setPointSizeF(8.25);
+    f.setPointSizeF(CelPunten);
     m_view->setFont(f);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, [this] { fitGridFace(); });
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] { fitGridFace(); });
 
     m_vscroll = new QScrollBar(Qt::Vertical, area);
     m_vscroll->setObjectName(QStringLiteral("VScroll1"));
@@ -453,6 +453,7 @@ void frmPlanning::Form_Load()
     m_model->reset(tafels, partijen, core::cellCaptions(HuidigePlanning));
     for (int c = 0; c < 2 * tafels; ++c)
         m_view->horizontalHeader()->resizeSection(c, c % 2 == 0 ? Kant1Px : TafelPx - Kant1Px);
+    fitGridFace();
     HScroll1_Change();
     VScroll1_Change();
 
@@ -467,6 +468,40 @@ void frmPlanning::Form_Load()
         m_pouleLabels[i - 1]->setText(QString::number(1));
         FillPouleNameList(1, i);
     }
+}
+
+// One face for the whole grid, calmer than a face per cell: the largest, from the design's size down to 7 pt,
+// at which every entry is whole; an entry too wide even at 7 pt (twenty W's) does not make the others smaller,
+// it gives way in its name.
+void frmPlanning::fitGridFace()
+{
+    struct Cel {
+        QString text;
+        qreal room;
+    };
+    QFont f = m_view->font();
+    f.setPointSizeF(MinCelPunten);
+    const QFontMetricsF klein(f);
+    QList<Cel> cellen;
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        const qreal room = cellRoom(m_view, c);
+        for (int r = 0; r < m_model->rowCount(); ++r) {
+            const QString text = core::rightTrimmed(m_model->index(r, c).data().toString());
+            if (!text.isEmpty() && klein.horizontalAdvance(text) <= room)
+                cellen.append({text, room});
+        }
+    }
+    qreal punten = CelPunten;
+    for (; punten > MinCelPunten; punten -= 0.25) {
+        f.setPointSizeF(punten);
+        const QFontMetricsF fm(f);
+        const auto whole = [&](const Cel& c) { return fm.horizontalAdvance(c.text) <= c.room; };
+        if (std::all_of(cellen.begin(), cellen.end(), whole))
+            break;
+    }
+    f.setPointSizeF(qMax(punten, MinCelPunten));
+    if (f != m_view->font())
+        m_view->setFont(f);
 }
 
 void frmPlanning::FillPouleNameList(qint16 poule, int lijst)

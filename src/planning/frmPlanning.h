@@ -100,6 +100,7 @@ private:
     void buildGrid(QWidget* area);
     void buildPoules(QWidget* frame);
     void buildInfo(QWidget* column);
+    void fitGridFace();
     void StepPoule(int lijst, int index);
 
     PlanningModel* m_model = nullptr;

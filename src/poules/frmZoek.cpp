@@ -55,6 +55,7 @@ frmZoek::frmZoek(QWidget* parent) : QDialog(parent)
     for (int c = 3; c <= 5; ++c)
         m_lijst->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     platform::FitColumns(m_lijst, {60, 200, 70, 60, 60, 60});
+    platform::NameColumnGivesWay(m_lijst, 1);
     m_aantal = new QLabel(this);
     m_aantal->setObjectName(QStringLiteral("Label3"));
 
@@ -116,7 +117,7 @@ void frmZoek::Search()
         return QString::compare(a->text(1), b->text(1), Qt::CaseInsensitive) < 0;
     });
     m_lijst->addTopLevelItems(rows);
-    platform::FitColumns(m_lijst);   // a name wider than its column scrolls rather than being cut
+    platform::FitColumns(m_lijst);
     m_aantal->setText(rows.isEmpty() ? QStringLiteral("Geen spelers gevonden")
                                      : QStringLiteral("Gevonden:") + core::signedNum(rows.size()));
 }

@@ -237,8 +237,10 @@ frmAutoKoppel::frmAutoKoppel(QWidget* parent) : QWidget(parent)
                       {QStringLiteral("Nr"), QStringLiteral("Naam"), QStringLiteral("Vl"), QStringLiteral("Car Nieuw"),
                        QStringLiteral("Moy Nieuw"), QStringLiteral("Poule")},
                       {650, 1950, 780, 900, 1000, 600}, false);
-    // Every column in view, with room for a name of 20 and initials of 7 characters.
+    // Every column in view, with room for a name of 20 and initials of 7 characters; a wider name makes the
+    // window wider, or gives way itself.
     m_list->setMinimumWidth(platform::ListWidthForColumns(m_list));
+    platform::NameColumnGivesWay(m_list, KolNaam);
     rechts->addWidget(m_list, 1);
     auto* info = new QGroupBox(QStringLiteral(" Ter info: Dit is het resultaat van uw keuzes: "), this);
     info->setObjectName(QStringLiteral("Frame6"));

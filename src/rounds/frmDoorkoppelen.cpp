@@ -138,6 +138,7 @@ frmDoorkoppelen::frmDoorkoppelen(QWidget* parent) : QWidget(parent)
                       {QStringLiteral("Nr"), QStringLiteral("Naam"), QStringLiteral("VL"), QStringLiteral("Car oud"),
                        QStringLiteral("Moy oud")},
                       {750, 2000, 800, 850, 900}, true);
+    platform::NameColumnGivesWay(m_list1, 1);
     lL->addWidget(m_list1, 1);
 
     auto* keuzeL = new QGroupBox(QStringLiteral(" Uw keuze "), links);
@@ -207,6 +208,7 @@ frmDoorkoppelen::frmDoorkoppelen(QWidget* parent) : QWidget(parent)
                       {QStringLiteral("Nr"), QStringLiteral("Naam"), QStringLiteral("VL"), QStringLiteral("Car nieuw"),
                        QStringLiteral("Moy nieuw")},
                       {750, 2000, 800, 1000, 1000}, false);
+    platform::NameColumnGivesWay(m_list2, 1);
     rL->addWidget(m_list2, 1);
 
     auto* keuzeR = new QGroupBox(QStringLiteral(" Uw keuze "), rechts);

@@ -40,6 +40,7 @@ frmStandTussen::frmStandTussen(QWidget* parent) : QDialog(parent)
          QStringLiteral("HS"), QStringLiteral("P.moy"), QStringLiteral("% car"), QStringLiteral("% moy"),
          QStringLiteral("W"), QStringLiteral("R"), QStringLiteral("V")},
         {500, 1700, 500, 500, 500, 600, 600, 800, 600, 800, 900, 900, 450, 450, 450}, 3);
+    platform::NameColumnGivesWay(m_list, 1);
     fL->addWidget(m_list);
     top->addWidget(frame, 1);
 

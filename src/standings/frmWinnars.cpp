@@ -95,6 +95,7 @@ frmWinnars::frmWinnars(QWidget* parent) : QWidget(parent)
     connect(m_list->header(), &QHeaderView::sectionClicked, this, [this](int c) { ListView1_ColumnClick(c); });
     // Every column in view: the frames on the left take what is left over.
     m_list->setMinimumWidth(platform::ListWidthForColumns(m_list));
+    platform::NameColumnGivesWay(m_list, 1);
     mid->addWidget(m_list, 1);
     Form_Load();
 }
