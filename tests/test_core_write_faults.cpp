@@ -106,6 +106,9 @@ const struct JournalCase {
                   "Het hulpbestand staat nu apart als HulpHerstel-ST001.afgezet.\r\nControleer het toernooi, of zet "
                   "het terug met Restore."},
     {"cut by one byte", [](auto&, auto& k, auto& journal) { journal = journalBytes(k).chopped(1); }, Damaged},
+    {"count cut short", [](auto&, auto&, auto& journal) {
+         journal = QByteArray("STJ2\0\0", 6);   // the magic, half a count, and a checksum that fits
+         journal += QCryptographicHash::hash(journal, QCryptographicHash::Sha256); }, Damaged},
     {"outside its folder", [](auto&, auto& k, auto&) { k[0].name = "../" + k[0].name; }, Damaged},
     {"full path", [](auto& f, auto& k, auto&) { k[0].name = f.map + k[0].name; }, Damaged},
     {"results file", [](auto& f, auto& k, auto&) { k[0].name = f.uitslag; }, Damaged},

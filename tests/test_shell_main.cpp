@@ -456,6 +456,9 @@ private slots:
                        "daardoor niet ongedaan gemaakt;\r\nde bestanden DataSpelers_ST007.sts, "
                        "DataPoules_ST007.stp en Voorjaar_ST007.stt kunnen half gewijzigd zijn.\r\nZet het toernooi "
                        "terug met Restore en verwijder daarna HulpHerstel_ST007.dat.";
+        QTest::newRow("its journal's count cut short")
+            << "halfway, count cut" << 1
+            << letOp + "Het hulpbestand HulpHerstel_ST007.dat is beschadigd !\r\nEen onderbroken wijziging is ";
         QTest::newRow("its journal a link, not followed")
             << "halfway, link" << 1
             << letOp + "Het hulpbestand HulpHerstel_ST007.dat kan niet worden gelezen !\r\nEen onderbroken wijziging";
@@ -536,6 +539,9 @@ private slots:
                     : !damage.endsWith("since") || core::writeToernooi(f.map + f.toernooi, b.toernooi));
             QVERIFY(!damage.endsWith("link")
                     || (QFile::rename(herstel, f.map + "elders") && QFile::link("elders", herstel)));
+            const QByteArray cut("STJ2\0\0", 6);  // whole but for half its count, the checksum made to fit
+            QVERIFY(!damage.endsWith("cut")
+                    || testsupport::writeAll(herstel, cut + QCryptographicHash::hash(cut, QCryptographicHash::Sha256)));
         } else if (damage == "own files") {
             logo.fill(Qt::blue);
             QVERIFY(core::writeClubnaam(prog + "Clubnaam_Stootplanner.dat", club)
@@ -600,7 +606,8 @@ private slots:
         // A damaged journal stays, one of files changed since is set aside.
         const QString aside = damage.endsWith("since") ? "HulpHerstel-ST007.afgezet" : "";
         QCOMPARE(QDir(f.map).entryList({"HulpHerstel*"}).join(""),
-                 damage.endsWith("damaged") || damage.endsWith("link") ? f.herstel : aside);
+                 damage.endsWith("damaged") || damage.endsWith("link") || damage.endsWith("cut") ? f.herstel
+                                                                                                : aside);
         hoofd->close();
         QVERIFY(hoofd->shutDownDone());
         QCOMPARE(QFile::exists(f.map + f.slot), kept);  // given up at the end
