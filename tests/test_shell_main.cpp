@@ -15,7 +15,9 @@
 #include "support/shell_fixture.h"
 #include <QtTest>
 #include <QtWidgets>
+#include <grp.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -89,6 +91,27 @@ const struct TypingCase {
     {"file name", KeyFilter::FileName, "Club 2024-a/b_c.d", "Club 2024-abcd"},
     {"file name plain letters only", KeyFilter::FileName, QString::fromUtf8("Hélène²ÆX"), "HlneX"},
     {"any", KeyFilter::Any, "1,a", "1,a"},
+};
+
+// While it lives, files are reached as another user would reach them: as nobody when the tests run as root,
+// whom permissions do not bind, else as this user, whom bits set alike for everyone bind the same way.
+struct AsAnotherUser {
+    AsAnotherUser()
+    {
+        if (!root)
+            return;
+        groups.resize(size_t(getgroups(0, nullptr)));
+        getgroups(int(groups.size()), groups.data());
+        if (setgroups(0, nullptr) != 0 || setegid(65534) != 0 || seteuid(65534) != 0)
+            qFatal("cannot act as another user");
+    }
+    ~AsAnotherUser()
+    {
+        if (root && (seteuid(0) != 0 || setegid(0) != 0 || setgroups(groups.size(), groups.data()) != 0))
+            qFatal("cannot act as root again");
+    }
+    const bool root = geteuid() == 0;
+    std::vector<gid_t> groups;
 };
 
 }  // namespace
@@ -445,6 +468,18 @@ private slots:
         QTest::newRow("lock brought from another computer") << "lock:4242\nstootplanner\nZaal-PC\n" << 1 << "";
         QTest::newRow("lock left empty") << "lock:" << 1 << "";
         QTest::newRow("lock damaged") << "lock:\x01\x7f kapot" << 1 << "";
+        // Larger than any lock: not read (16 GiB would not even fit in memory), so taken over at once, unless
+        // a running copy holds it.
+        QTest::newRow("lock of 16 GiB") << "huge lock" << 1 << "";
+        QTest::newRow("lock of 16 GiB, held") << "held huge lock" << 1 << open;
+        QTest::newRow("lock a link") << "link lock" << 1 << "";
+        QTest::newRow("empty folder in the lock's place") << "lock folder" << 1 << "";
+        QTest::newRow("folder with something in the lock's place")
+            << "lock folder, full" << 1
+            << letOp + "In de toernooimap staat een map Geopend-ST007.lock die niet leeg is !\r\nOp die plaats hoort "
+                       "het bestand dat een tweede exemplaar van Stootplanner buiten het toernooi houdt; zonder dat "
+                       "bestand wordt het toernooi niet geopend.\r\nVerplaats of verwijder de map Geopend-ST007.lock "
+                       "eerst.";
         QTest::newRow("no room for the lock")
             << "no room" << 1
             << letOp + "Het bestand Geopend-ST007.lock kon niet worden aangemaakt in de toernooimap !\r\n"
@@ -456,6 +491,9 @@ private slots:
                        "daardoor niet ongedaan gemaakt;\r\nde bestanden DataSpelers_ST007.sts, "
                        "DataPoules_ST007.stp en Voorjaar_ST007.stt kunnen half gewijzigd zijn.\r\nZet het toernooi "
                        "terug met Restore en verwijder daarna HulpHerstel_ST007.dat.";
+        QTest::newRow("its journal's count cut short")
+            << "halfway, count cut" << 1
+            << letOp + "Het hulpbestand HulpHerstel_ST007.dat is beschadigd !\r\nEen onderbroken wijziging is ";
         QTest::newRow("its journal a link, not followed")
             << "halfway, link" << 1
             << letOp + "Het hulpbestand HulpHerstel_ST007.dat kan niet worden gelezen !\r\nEen onderbroken wijziging";
@@ -463,8 +501,6 @@ private slots:
             << "halfway, changed since" << 1
             << "Let op!|48|Een onderbroken wijziging is niet ongedaan gemaakt !\r\nHet bestand Voorjaar_ST007.stt is "
                "sindsdien veranderd, bijvoorbeeld door een Restore.\r\nHet hulpbestand staat nu apart als HulpH";
-        QTest::newRow("read-only folder") << "read-only" << 1 << "";
-        QTest::newRow("lock of a copy that ended, read-only folder") << "stale, read-only" << 1 << "";
     }
     void open()
     {
@@ -486,13 +522,24 @@ private slots:
         std::optional<QLockFile> elders;
         pid_t kid = 0;  // another running copy of the program, holding nothing
         const auto reap = qScopeGuard([&] { kid > 0 && kill(kid, SIGKILL) == 0 && waitpid(kid, nullptr, 0); });
-        // What a copy ended between a write and its rename left (gone once the lock is ours), and look-alikes.
-        const QStringList left = {f.spelers + ".AbCdEf", f.toernooi + ".qwErty"},
-                          alike = {f.spelers + ".AbCdE1", f.spelers + ".backup", f.spelers + ".AbCdEfg",
-                                   f.poules + "-AbCdE", "DataSpelers_ST008.sts.AbCdEf", "Stootplanner.ini.AbCdEf"};
+        // What a copy ended right before its rename left, and the lock's leftover of an earlier copy's
+        // take-over: gone once the lock is ours. Everything else stays: the organiser's own copies, the names
+        // an earlier copy wrote aside under, names that are nearly the program's, another tournament's, a
+        // link and a folder.
+        const QString mark = ".~stootplanner-";
+        const QStringList left = {"." + f.spelers + mark + "AbC123", "." + f.toernooi + mark + "zzzzzz",
+                                  "." + f.herstel + mark + "000000", f.slot + ".rmlock"},
+                          alike = {f.spelers + ".Backup", f.toernooi + ".Bewaar", f.uitslag + ".BACKUP",
+                                   f.poules + ".Vorige", f.spelers + ".AbCdEf", f.planning + ".backup",
+                                   f.spelers + mark + "AbC123", "." + f.spelers + mark + "AbC12",
+                                   "." + f.spelers + mark + "AbC1234", "." + f.spelers + mark + "AbC-12",
+                                   ".DataSpelers_ST008.sts" + mark + "AbC123", ".Stootplanner.ini" + mark + "AbC123",
+                                   f.slot + ".rmlock2"},
+                          odd = {"." + f.poules + mark + "Link00", "." + f.uitslag + mark + "Map000"};
         const bool madeLeft = box.isEmpty() || box.contains("al geopend");
         for (const QString& n : left + alike)
             QVERIFY(!madeLeft || testsupport::writeAll(f.map + n, "kopie"));
+        QVERIFY(!madeLeft || (QFile::link(f.poules + ".Vorige", f.map + odd[0]) && QDir(f.map).mkdir(odd[1])));
         QImage logo(40, 20, QImage::Format_RGB32);
         QDir().mkpath(prog);
         if (damage == "gone")
@@ -507,6 +554,16 @@ private slots:
             QVERIFY(core::writeToernooi(settings.fileName(), b.toernooi));
         } else if (damage == "in use")
             QVERIFY(elders.emplace(f.map + f.slot).tryLock(0));
+        else if (damage.endsWith("huge lock")) {  // sparse: it takes no room
+            QVERIFY(lock.open(QIODevice::WriteOnly) && lock.resize(qint64(16) << 30));
+            if (!damage.startsWith("held"))
+                lock.close();
+            QVERIFY(!lock.isOpen() || flock(lock.handle(), LOCK_EX | LOCK_NB) == 0);
+        } else if (damage == "link lock")
+            QVERIFY(testsupport::writeAll(f.map + "elders", "niet van ons")
+                    && QFile::link("elders", lock.fileName()));
+        else if (damage.startsWith("lock folder"))
+            QVERIFY(QDir(f.map).mkpath(f.slot + (damage.endsWith("full") ? "/eigen" : "")));
         else if (damage.startsWith("stale")) {
             if (fork() == 0)
                 _exit(QLockFile(f.map + f.slot).lock() ? 0 : 1);  // ends without giving the lock up
@@ -536,6 +593,9 @@ private slots:
                     : !damage.endsWith("since") || core::writeToernooi(f.map + f.toernooi, b.toernooi));
             QVERIFY(!damage.endsWith("link")
                     || (QFile::rename(herstel, f.map + "elders") && QFile::link("elders", herstel)));
+            const QByteArray cut("STJ2\0\0", 6);  // whole but for half its count, the checksum made to fit
+            QVERIFY(!damage.endsWith("cut")
+                    || testsupport::writeAll(herstel, cut + QCryptographicHash::hash(cut, QCryptographicHash::Sha256)));
         } else if (damage == "own files") {
             logo.fill(Qt::blue);
             QVERIFY(core::writeClubnaam(prog + "Clubnaam_Stootplanner.dat", club)
@@ -543,11 +603,6 @@ private slots:
         } else if (damage.startsWith("XX"))
             QVERIFY(settings.open(QIODevice::ReadWrite) && settings.write(damage.toLatin1()) == damage.size());
         settings.close();
-        if (damage == "read-only" || damage == "stale, read-only") {
-            QVERIFY(QFile::setPermissions(f.map, QFile::ReadOwner | QFile::ExeOwner));
-            if (QFile(f.map + "x").open(QIODevice::WriteOnly))
-                QSKIP("file permissions do not bind this user");
-        }
         QVERIFY(damage.startsWith("no ini") || core::writeIni(prog + "Stootplanner.ini", {f.map, f.toernooi}));
         ScriptedMessages msgs;
         core::writeSeam().readOnly = damage == "no ini, read-only";
@@ -591,22 +646,105 @@ private slots:
         QCOMPARE(testsupport::readAll(prog + "Clubnaam_Stootplanner.dat"),
                  damage == "no ini, read-only" ? QByteArray() : clubName.toLatin1().leftJustified(40));
         QCOMPARE(hoofd->Picture3().size(), club.isEmpty() ? QSize(0, 0) : QSize(40, 20));
-        // The lock is ours while it is open; another's and one that could not be removed stay.
-        const bool readOnly = damage.endsWith("read-only");
-        const bool kept = box.contains("al geopend") || damage.startsWith("stale,");
-        QCOMPARE(QFile::exists(f.map + f.slot), (loaded && !readOnly) || kept);
-        for (const QString& n : left + alike)
-            QCOMPARE(QFile::exists(f.map + n), madeLeft && !(loaded && !readOnly && left.contains(n)));
+        // The lock is ours while it is open; another's stays, and so does a folder with something in it.
+        const bool kept = box.contains("al geopend") || damage.endsWith("full");
+        const QFileInfo slot(f.map + f.slot);
+        QCOMPARE(slot.isFile() && !slot.isSymLink(), loaded || (kept && !damage.endsWith("full")));
+        QVERIFY(!damage.endsWith("huge lock") || (slot.size() > 4096) == !loaded);
+        QVERIFY(!damage.endsWith("full") || QFileInfo(f.map + f.slot + "/eigen").isDir());
+        QVERIFY(damage != "link lock" || testsupport::readAll(f.map + "elders") == "niet van ons");
+        for (const QString& n : left + alike + odd)
+            QCOMPARE(QFileInfo(f.map + n).exists(), madeLeft && !(loaded && left.contains(n)));
+        QVERIFY(!madeLeft || (QFileInfo(f.map + odd[0]).isSymLink() && QFileInfo(f.map + odd[1]).isDir()));
         // A damaged journal stays, one of files changed since is set aside.
         const QString aside = damage.endsWith("since") ? "HulpHerstel-ST007.afgezet" : "";
         QCOMPARE(QDir(f.map).entryList({"HulpHerstel*"}).join(""),
-                 damage.endsWith("damaged") || damage.endsWith("link") ? f.herstel : aside);
+                 damage.endsWith("damaged") || damage.endsWith("link") || damage.endsWith("cut") ? f.herstel
+                                                                                                : aside);
         hoofd->close();
         QVERIFY(hoofd->shutDownDone());
-        QCOMPARE(QFile::exists(f.map + f.slot), kept);  // given up at the end
-        QFile::setPermissions(f.map, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(QFileInfo::exists(f.map + f.slot), kept);  // given up at the end
         QCOMPARE(testsupport::readAll(prog + "Stootplanner.ini"),
                  loaded ? (f.map + "\r\n" + f.toernooi + "\r\n").toUtf8() : damage.startsWith("no ini") ? "" : other);
+    }
+
+    // Another user opens the tournament. A lock he cannot read counts as held and stays; one that another
+    // user's copy holds can be read, whatever that user's umask. Where no lock can be made, only a tournament
+    // whose files nobody here can write opens, without one.
+    void openAsAnotherUser_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("box");  // "title|flags|prompt"; empty: it opens
+        const QString letOp = "Let op!|16|", denied = strerror(EACCES);
+        const QString noLock = letOp + "Het bestand Geopend-ST007.lock kon niet worden aangemaakt in de "
+                                       "toernooimap !\r\nZonder dit bestand wordt het toernooi niet geopend.\r\n"
+                                       "De toernooimap moet beschrijfbaar zijn, want de toernooibestanden zijn dat "
+                                       "ook.\r\n" + denied;
+        QTest::newRow("lock he cannot read")
+            << "unreadable"
+            << letOp + "Het bestand Geopend-ST007.lock in de toernooimap kan niet worden gelezen !\r\nHet toernooi "
+                       "kan al geopend zijn in een ander exemplaar van Stootplanner en wordt daarom niet geopend.\r\n"
+                       "Sluit het daar eerst af. Is het nergens geopend, laat dan de eigenaar van het bestand het "
+                       "verwijderen.\r\n" + denied;
+        QTest::newRow("lock of another user's copy, umask 077")
+            << "other copy"
+            << letOp + "Dit toernooi is al geopend in een ander exemplaar van Stootplanner !\r\nSluit het toernooi "
+                       "daar eerst af.";
+        QTest::newRow("read-only folder, writable files") << "folder" << noLock;
+        QTest::newRow("read-only folder and files") << "folder, files" << "";
+        QTest::newRow("lock of a copy that ended, read-only folder") << "stale, folder" << noLock;
+        QTest::newRow("lock of a copy that ended, read-only folder and files") << "stale, folder, files" << "";
+    }
+    void openAsAnotherUser()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QString, box);
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::Permissions(0x7555)));
+        core::TournamentBuilder b(dir.path() + "/toernooi", "Voorjaar", 7);
+        b.setRound(1, 2);
+        b.addPlayer(1, "Jansen", "J.", 1, 1, core::Fixed::fromDouble(1.2));
+        const core::TournamentFileSet f = b.write();
+        const QString slot = f.map + f.slot;
+        std::optional<LockFile> elders;
+        if (setup == "unreadable") {  // as a lock made under umask 077 was
+            const QByteArray host = QSysInfo::machineHostName().toUtf8();
+            QVERIFY(testsupport::writeAll(slot, "4242\nstootplanner\n" + host + "\n"));
+            QVERIFY(QFile::setPermissions(slot, geteuid() == 0 ? QFile::ReadOwner | QFile::WriteOwner
+                                                               : QFile::Permissions()));
+        } else if (setup == "other copy") {
+            const mode_t mask = umask(077);
+            QCOMPARE(elders.emplace(slot).tryLock(nullptr), LockFile::Found::Held);
+            umask(mask);
+            struct stat made = {};
+            QVERIFY(stat(QFile::encodeName(slot).constData(), &made) == 0 && (made.st_mode & 07777) == 0644);
+        } else if (setup.startsWith("stale")) {
+            if (fork() == 0)
+                _exit(QLockFile(slot).lock() ? 0 : 1);  // ends without giving the lock up
+            wait(nullptr);
+        }
+        const QByteArray found = testsupport::readAll(slot);
+        const bool hadLock = QFile::exists(slot);
+        const QFile::Permissions files(setup.endsWith("files") ? 0x4444 : 0x6666);
+        for (const QString& name : {f.toernooi, f.spelers, f.uitslag, f.poules})
+            QVERIFY(QFile::setPermissions(f.map + name, files));
+        QVERIFY(QFile::setPermissions(f.map, QFile::Permissions(setup.contains("folder") ? 0x5555 : 0x7777)));
+        ScriptedMessages msgs;
+        bool opened = false, lockOpen = false;
+        {
+            AsAnotherUser other;
+            QVERIFY(geteuid() != 0);
+            opened = OpenTournament(f.map + f.toernooi);
+            lockOpen = QFile::exists(slot);
+            ResetContext();
+        }
+        QVERIFY(QFile::setPermissions(f.map, QFile::Permissions(0x7755)));
+        QCOMPARE(opened, box.isEmpty());
+        QCOMPARE(testsupport::shown(msgs), box.isEmpty() ? QStringList() : QStringList{box});
+        // No lock is made here, and one found stays as it was.
+        QCOMPARE(lockOpen, hadLock);
+        QCOMPARE(QFile::exists(slot), hadLock);
+        QCOMPARE(testsupport::readAll(slot), found);
     }
 
     // A process whose program file cannot be read (the system's own, another user's) runs as the program its

@@ -2,9 +2,9 @@
 #include "core/recordfile.h"
 #include "platform/lockowner.h"
 #include <QFileInfo>
-#include <QLockFile>
-#include <QSysInfo>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 
 namespace modStootplanner {
 
@@ -55,13 +55,22 @@ core::TournamentFileSet fileSet()
     const int nr = core::tournamentNumberFromFileName(BestandToernooi);
     return core::tournamentFileSet(ToernooiMap, QString(), nr < 0 ? 0 : nr);
 }
-std::unique_ptr<QLockFile> slot;
+std::unique_ptr<platform::LockFile> slot;
 
-// A computer name as read from a lock file, fit to be shown.
-QString printableName(QString naam)
+bool writable(const QString& path)
 {
-    naam.removeIf([](QChar c) { return !c.isPrint(); });
-    return naam.left(64);
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
+}
+
+// Whether this user can change anything of the tournament here: its folder
+// or any of its files.
+bool anythingWritable()
+{
+    const core::TournamentFileSet f = fileSet();
+    for (const QString& name : {QString(), BestandToernooi, f.spelers, f.uitslag, f.poules, f.planning, f.herstel})
+        if (writable(ToernooiMap + name))
+            return true;
+    return false;
 }
 } // namespace
 
@@ -70,53 +79,35 @@ QString PadSlot() { return ToernooiMap + fileSet().slot; }
 
 TournamentLock LockTournament(QString* detail)
 {
-    const QString path = PadSlot();
-    auto zonder = [&](const QString& why) {
-        // A read-only folder or medium takes no lock, and no writes either.
-        if (!QFileInfo(ToernooiMap).isWritable())
-            return TournamentLock::NotPossible;
+    auto lock = std::make_unique<platform::LockFile>(PadSlot());
+    QString why;
+    const auto told = [&](TournamentLock result) {
         if (detail)
             *detail = why;
-        return TournamentLock::Failed;
+        return result;
     };
-    // Something other than a plain file there is no lock, and reading it could hang.
-    const QFileInfo found(path);
-    if (QFile odd(path); (found.isSymLink() || (found.exists() && !found.isFile())) && !odd.remove())
-        return zonder(odd.errorString());
-    auto lock = std::make_unique<QLockFile>(path);
-    // Held for hours: only an owner that has gone makes the lock stale.
-    lock->setStaleLockTime(0);
-    for (int poging = 0; poging < 3; ++poging) {
-        if (lock->tryLock(0)) {
-            slot = std::move(lock);
-            const core::TournamentFileSet f = fileSet();
-            core::removeUnfinishedReplacements(
-                ToernooiMap, {BestandToernooi, f.spelers, f.uitslag, f.poules, f.planning, f.herstel});
-            return TournamentLock::Held;
-        }
-        if (lock->error() == QLockFile::LockFailedError) {
-            // Qt takes over the lock of a copy on this computer that has gone, but
-            // trusts one it cannot read or that names another computer. It counts
-            // while a running copy keeps it locked, while the process it names runs
-            // here, or, when the file system cannot tell, if it names another computer.
-            qint64 pid = 0;
-            QString host, app;
-            const bool named = lock->getLockInfo(&pid, &host, &app);
-            const bool here = host.isEmpty() || host == QSysInfo::machineHostName();
-            const platform::LockHolder holder = platform::lockFileHolder(path);
-            if (holder == platform::LockHolder::Running
-                || (named && (here ? platform::processRuns(pid, app) : holder == platform::LockHolder::Unknown))) {
-                if (detail)
-                    *detail = here ? QString() : printableName(host);
-                return TournamentLock::InUse;
-            }
-            if (QString why; !platform::removeFreeLockFile(path, &why))
-                return zonder(why);
-        } else if (QString why; !core::tryWriteAside(path, QByteArray(128, '\n'), &why)) {
-            return zonder(why);   // Qt keeps the system's reason to itself; a write beside it finds it
-        }
+    switch (lock->tryLock(&why)) {
+    case platform::LockFile::Found::Held: {
+        slot = std::move(lock);
+        const core::TournamentFileSet f = fileSet();
+        core::removeUnfinishedReplacements(
+            ToernooiMap, {BestandToernooi, f.spelers, f.uitslag, f.poules, f.planning, f.herstel});
+        return TournamentLock::Held;
     }
-    return zonder(QString());
+    case platform::LockFile::Found::InUse:
+        return told(TournamentLock::InUse);
+    case platform::LockFile::Found::Unreadable:
+        return told(TournamentLock::Unreadable);
+    case platform::LockFile::Found::FolderInPlace:
+        return TournamentLock::FolderInPlace;
+    case platform::LockFile::Found::NotMade:
+        break;
+    }
+    // Without a lock a second copy could write the same files at the same
+    // time: only a tournament that nothing here can change opens without one.
+    if (!anythingWritable())
+        return TournamentLock::NotPossible;
+    return told(writable(ToernooiMap) ? TournamentLock::Failed : TournamentLock::FolderNotWritable);
 }
 
 void UnlockTournament() { slot.reset(); }

@@ -86,11 +86,16 @@ void ResetContext();
 // open, so that two copies of the program never write the same files, and
 // then removes what a copy that was ended halfway left of its files. A lock
 // counts only while a running copy holds it: one that names nothing or a
-// process that has gone is taken over. InUse gives in `detail` the other
-// computer's name (empty for this one); Failed, when the lock cannot be made
-// in a folder that can be written, the system's reason. NotPossible: nothing
-// can be written in the folder, so it opens without a lock.
-enum class TournamentLock { Held, InUse, NotPossible, Failed };
+// process that has gone, an empty one, one far too large to be a lock and an
+// empty folder in its place are taken over. InUse gives in `detail` the
+// other computer's name (empty for this one). Unreadable: a lock this user
+// cannot read counts as held and stays; `detail` the system's reason.
+// FolderInPlace: a folder with something in it has the lock's name. When no
+// lock can be made: NotPossible, nothing of the tournament can be written
+// here, so it opens without one; else Failed, or FolderNotWritable when the
+// folder cannot be written but a file can, with the system's reason in
+// `detail`.
+enum class TournamentLock { Held, InUse, Unreadable, FolderInPlace, NotPossible, Failed, FolderNotWritable };
 TournamentLock LockTournament(QString* detail = nullptr);
 void UnlockTournament();
 

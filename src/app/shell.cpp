@@ -157,19 +157,43 @@ bool OpenTournament(const QString& settingsPath, bool meldFouten)
         return meld(tekst, platform::vbCritical, MeldingTitel);
     };
     QString slotInfo;
-    switch (LockTournament(&slotInfo)) {
+    const QString slot = QFileInfo(PadSlot()).fileName();
+    const TournamentLock lock = LockTournament(&slotInfo);
+    switch (lock) {
     case TournamentLock::InUse:
         return weiger(QStringLiteral("Dit toernooi is al geopend in een ander exemplaar van Stootplanner !") + CrLf
                       + QStringLiteral("Sluit het toernooi daar eerst af.")
                       + (slotInfo.isEmpty() ? QString()
                                             : CrLf + QStringLiteral("Het toernooi is geopend op computer ") + slotInfo
                                                   + QStringLiteral(".")));
+    case TournamentLock::Unreadable:  // another user's lock may well be held
+        return weiger(QStringLiteral("Het bestand ") + slot
+                      + QStringLiteral(" in de toernooimap kan niet worden gelezen !") + CrLf
+                      + QStringLiteral("Het toernooi kan al geopend zijn in een ander exemplaar van Stootplanner en "
+                                       "wordt daarom niet geopend.")
+                      + CrLf
+                      + QStringLiteral("Sluit het daar eerst af. Is het nergens geopend, laat dan de eigenaar van het "
+                                       "bestand het verwijderen.")
+                      + CrLf + slotInfo);
+    case TournamentLock::FolderInPlace:
+        return weiger(QStringLiteral("In de toernooimap staat een map ") + slot
+                      + QStringLiteral(" die niet leeg is !") + CrLf
+                      + QStringLiteral("Op die plaats hoort het bestand dat een tweede exemplaar van Stootplanner "
+                                       "buiten het toernooi houdt; zonder dat bestand wordt het toernooi niet geopend.")
+                      + CrLf + QStringLiteral("Verplaats of verwijder de map ") + slot + QStringLiteral(" eerst."));
     case TournamentLock::Failed:  // without the lock two copies could write it at once
-        return weiger(QStringLiteral("Het bestand ") + QFileInfo(PadSlot()).fileName()
+    case TournamentLock::FolderNotWritable:
+        return weiger(QStringLiteral("Het bestand ") + slot
                       + QStringLiteral(" kon niet worden aangemaakt in de toernooimap !") + CrLf
                       + QStringLiteral("Zonder dit bestand wordt het toernooi niet geopend.")
+                      + (lock == TournamentLock::Failed
+                             ? QString()
+                             : CrLf
+                                   + QStringLiteral("De toernooimap moet beschrijfbaar zijn, want de "
+                                                    "toernooibestanden zijn dat ook."))
                       + (slotInfo.isEmpty() ? QString() : CrLf + slotInfo));
-    default:
+    case TournamentLock::Held:
+    case TournamentLock::NotPossible:   // nothing here can be changed: no second writer either
         break;
     }
     QString why;

@@ -248,8 +248,9 @@ bool parseJournal(const QByteArray& bytes, const QString& journalName, std::vect
     quint32 magic = 0;
     qint32 n = 0;
     s >> magic >> n;
-    // A change touches the players, poules and settings files at most.
-    if (magic != JournalMagic || n < 0 || n > 3)
+    // A change touches the players, poules and settings files at most. A
+    // count cut short reads as none: such a journal is damaged, not empty.
+    if (s.status() != QDataStream::Ok || magic != JournalMagic || n < 0 || n > 3)
         return false;
     for (qint32 i = 0; i < n; ++i) {
         FileChanges::Kept k;

@@ -1,8 +1,8 @@
 #include "recordfile.h"
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
-#include <QSaveFile>
+#include <QRandomGenerator>
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -59,12 +59,115 @@ bool writeOut(QFileDevice& f, const QByteArray& bytes, QString* why)
     return true;
 }
 
-// Opens the save file and writes the new content aside.
-bool writeAside(QSaveFile& f, const QByteArray& bytes, QString* why)
+// A replacement is written beside its file under a name of the program's
+// own, which nobody would give a copy of his own: only such a name is ever
+// cleared as a leftover. "." + name + this + six letters and digits.
+const QString ReplacementMark = QStringLiteral(".~stootplanner-");
+constexpr int ReplacementRandom = 6;
+
+QString replacementName(const QString& name)
 {
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fail(why, f.errorString());
-    return writeOut(f, bytes, why);
+    static const char chars[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    QString random;
+    for (int i = 0; i < ReplacementRandom; ++i)
+        random += QLatin1Char(chars[QRandomGenerator::system()->bounded(int(sizeof chars) - 1)]);
+    return QLatin1Char('.') + name + ReplacementMark + random;
+}
+
+bool isReplacementOf(const QString& entry, const QString& name)
+{
+    const QString start = QLatin1Char('.') + name + ReplacementMark;
+    if (entry.size() != start.size() + ReplacementRandom || !entry.startsWith(start))
+        return false;
+    for (const QChar c : QStringView(entry).last(ReplacementRandom))
+        if (!(c.isDigit() || (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+              || (c >= QLatin1Char('a') && c <= QLatin1Char('z'))))
+            return false;
+    return true;
+}
+
+QByteArray encoded(const QString& path) { return QFile::encodeName(path); }
+
+// The new content of a file, written in its folder. Where the system can,
+// the file has no name until it is whole, so that a program ended while it
+// writes leaves nothing behind; it gets its marked name only right before
+// it is renamed over the old file.
+class Replacement {
+public:
+    explicit Replacement(const QString& target) : m_target(target), m_folder(QFileInfo(target).absolutePath()) {}
+    ~Replacement()
+    {
+        if (!m_name.isEmpty())
+            ::unlink(encoded(m_name).constData());
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Replacement(const Replacement&) = delete;
+    Replacement& operator=(const Replacement&) = delete;
+
+    // `keep`: the old file's permissions, which stay with the new one.
+    bool open(const std::optional<mode_t>& keep, QString* why)
+    {
+        // Without such files here (an older system, some file systems), or
+        // without the system's view of open files to name one by, it is
+        // named at once.
+        if (!writeSeam().namedAside && ::access("/proc/self/fd", X_OK) == 0) {
+            m_fd = ::open(encoded(m_folder).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+            if (m_fd < 0 && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+                return fail(why, systemText(errno));
+        }
+        for (int tries = 0; m_fd < 0 && tries < 100; ++tries) {
+            const QString name = aside();
+            m_fd = ::open(encoded(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            if (m_fd >= 0)
+                m_name = name;
+            else if (errno != EEXIST)
+                return fail(why, systemText(errno));
+        }
+        if (m_fd < 0)
+            return fail(why, systemText(EEXIST));
+        return !keep || ::fchmod(m_fd, *keep) == 0 || fail(why, systemText(errno));
+    }
+
+    int handle() const { return m_fd; }
+
+    // On the disk, named, and then in the old file's place in one step.
+    bool commit(QString* why)
+    {
+        if (::fsync(m_fd) != 0)
+            return fail(why, systemText(errno));
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
+        for (int tries = 0; m_name.isEmpty() && tries < 100; ++tries) {
+            const QString name = aside();
+            if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, encoded(name).constData(), AT_SYMLINK_FOLLOW) == 0)
+                m_name = name;
+            else if (errno != EEXIST)
+                return fail(why, systemText(errno));
+        }
+        if (m_name.isEmpty())
+            return fail(why, systemText(EEXIST));
+        if (::rename(encoded(m_name).constData(), encoded(m_target).constData()) != 0)
+            return fail(why, systemText(errno));
+        m_name.clear();
+        return true;
+    }
+
+private:
+    QString aside() const { return QDir(m_folder).filePath(replacementName(QFileInfo(m_target).fileName())); }
+
+    const QString m_target, m_folder;
+    QString m_name;   // while it has one
+    int m_fd = -1;
+};
+
+// Where a replacement goes: a link is followed to the file it stands for,
+// which keeps its place.
+QString replacedFile(const QString& path)
+{
+    QFileInfo fi(path);
+    for (int depth = 0; fi.isSymLink() && depth < 40; ++depth)
+        fi.setFile(fi.symLinkTarget());
+    return fi.absoluteFilePath();
 }
 
 } // namespace
@@ -179,13 +282,22 @@ bool putRecordBytes(const QString& path, qint64 k, const QByteArray& bytes, int 
 
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* why)
 {
-    QSaveFile f(path);
-    // The rename is a change of its own: a stop right before it leaves the old file.
-    if (!writeAside(f, bytes, why) || !nextStep(why)) {
-        f.cancelWriting();
+    const QString target = replacedFile(path);
+    struct stat old = {};
+    const bool exists = ::stat(encoded(target).constData(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode))
+        return fail(why, systemText(EISDIR));
+    // A file made read-only is not replaced behind its back.
+    if (exists && ::faccessat(AT_FDCWD, encoded(target).constData(), W_OK, AT_EACCESS) != 0)
+        return fail(why, systemText(errno));
+    Replacement r(target);
+    if (!r.open(exists ? std::optional<mode_t>(old.st_mode & 07777) : std::nullopt, why))
         return false;
-    }
-    return f.commit() || fail(why, f.errorString());
+    QFile f;
+    if (!f.open(r.handle(), QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+        return fail(why, f.errorString());
+    // The rename is a change of its own: a stop right before it leaves the old file.
+    return writeOut(f, bytes, why) && nextStep(why) && r.commit(why);
 }
 
 bool replaceFoundFile(const QString& path, const QByteArray& bytes, QString* why)
@@ -199,23 +311,20 @@ bool replaceFoundFile(const QString& path, const QByteArray& bytes, QString* why
     return replaceFile(path, bytes, why);
 }
 
-bool tryWriteAside(const QString& path, const QByteArray& bytes, QString* why)
-{
-    QSaveFile f(path);
-    const bool ok = writeAside(f, bytes, why);
-    f.cancelWriting();
-    return ok;
-}
-
 void removeUnfinishedReplacements(const QString& folder, const QStringList& names)
 {
-    // Six random letters of either case; a suffix in lower case only (".backup",
-    // ".bewaar") is far more likely a copy someone made on purpose, and stays.
-    static const QRegularExpression suffix(QStringLiteral("^\\.(?=.*[A-Z])[A-Za-z]{6}$"));
+    // Only names replaceFile gives, and only plain files: a link, a folder or
+    // anything else of that name is nobody's leftover of ours.
     const QDir dir(folder);
-    for (const QString& entry : dir.entryList(QDir::Files | QDir::NoSymLinks))
-        if (entry.size() > 7 && names.contains(entry.chopped(7)) && suffix.match(entry.right(7)).hasMatch())
-            QFile::remove(dir.filePath(entry));
+    const QDir::Filters all = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    for (const QString& entry : dir.entryList(all)) {
+        if (!std::any_of(names.cbegin(), names.cend(), [&](const QString& n) { return isReplacementOf(entry, n); }))
+            continue;
+        const QByteArray path = encoded(dir.filePath(entry));
+        struct stat found = {};
+        if (::lstat(path.constData(), &found) == 0 && S_ISREG(found.st_mode))
+            ::unlink(path.constData());
+    }
 }
 
 bool putTail(const QString& path, qint64 offset, const QByteArray& bytes, QString* why)

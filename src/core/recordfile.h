@@ -62,19 +62,18 @@ ReadSeam& readSeam();
 // missing; the rest of the file stays as it was.
 bool putRecordBytes(const QString& path, qint64 k, const QByteArray& bytes, int length, QString* why = nullptr);
 // Replaces the whole file by the given bytes in one step: a new file is
-// written aside and renamed over the old one only once it is complete.
+// written aside, pushed to the disk and renamed over the old one only once
+// it is complete. It keeps the old file's permissions; a file that cannot be
+// written is not replaced.
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* why = nullptr);
 // replaceFile for the program's own small files, whose place may hold
 // anything: a link there that leads to something other than a plain file (a
 // device, a FIFO, a socket, a folder) is not written through; `why` names
 // the file then.
 bool replaceFoundFile(const QString& path, const QByteArray& bytes, QString* why = nullptr);
-// Writes the bytes aside as replaceFile does, but keeps nothing: false with
-// the system's reason when they cannot be written there.
-bool tryWriteAside(const QString& path, const QByteArray& bytes, QString* why = nullptr);
-// Removes what replaceFile leaves of these files in a folder when the
-// program is ended between its write and its rename: QSaveFile's temporary,
-// the name followed by "." and six letters. Nothing else is touched.
+// Removes what replaceFile can leave of these files in a folder when the
+// program is ended right before its rename: a plain file named "." + the
+// name + ".~stootplanner-" + six letters and digits. Nothing else is touched.
 void removeUnfinishedReplacements(const QString& folder, const QStringList& names);
 // Puts bytes at an offset, in place, and cuts the file off right after them.
 bool putTail(const QString& path, qint64 offset, const QByteArray& bytes, QString* why = nullptr);
@@ -99,6 +98,8 @@ struct WriteSeam {
     // next write or until the seam is reset.
     std::shared_ptr<SizeLimit> refusal;
     bool readOnly = false;                  // every change fails, as on a read-only medium
+    bool namedAside = false;                // replacements are named from the start, as where
+                                            // the system cannot make a file without a name
     std::function<void(int)> beforeStep;    // gets the running number of each change
     int steps = 0;
 };

@@ -70,6 +70,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         write(t.filePath(journalName),
               switches & 2 ? bytes + QCryptographicHash::hash(bytes, QCryptographicHash::Sha256) : bytes);
         before = snapshot(t.path());
+        // A journal is read only as the very bytes the program writes for what it holds.
+        const QByteArray written = before.value(journalName);
+        std::vector<FileChanges::Kept> kept;
+        fuzz::check(!parseJournal(written, journalName, &kept) || journalBytes(kept) == written);
         QString why;
         const bool ok = undoUnfinishedChanges(t.filePath(journalName), &why);
         // Refused: nothing changed. Set aside: only the journal's name. Undone: the journal went, and
