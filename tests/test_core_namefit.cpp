@@ -33,6 +33,8 @@ private slots:
         QTest::newRow("number") << "12,345" << "" << "12,345";
         QTest::newRow("date") << "12-10-2026" << "" << "12-10-2026";
         QTest::newRow("no name before the comma") << ", W" << "" << ", W";
+        QTest::newRow("no initials after the comma") << "Jansenmulder, " << "Jansenmulder" << "";
+        QTest::newRow("no initials, a figure") << "Jansenmulder, (159)" << "Jansenmulder" << " (159)";
         QTest::newRow("empty") << "" << "" << "";
     }
     void split()

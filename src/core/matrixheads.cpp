@@ -1,5 +1,5 @@
 #include "matrixheads.h"
-#include "format.h"
+#include "namefit.h"
 #include <algorithm>
 
 namespace core {
@@ -23,19 +23,7 @@ MatrixHeads fitMatrixHeads(const QStringList& names, double size, double least, 
 
 QString shortenedHead(const QString& name, double room, const std::function<double(const QString&)>& length)
 {
-    const QChar ellipsis(0x2026);
-    const qsizetype komma = name.lastIndexOf(QStringLiteral(", "));
-    QString naam = komma < 0 ? name : name.left(komma);
-    QString staart = komma < 0 ? QString() : name.mid(komma);
-    if (staart.trimmed() == QStringLiteral(","))
-        staart.clear();
-    while (!naam.isEmpty()) {
-        naam = rightTrimmed(naam.chopped(1));
-        const QString t = naam + ellipsis + staart;
-        if (naam.isEmpty() || length(t) <= room)
-            return t;
-    }
-    return ellipsis + staart;
+    return markedName(name, room, length, QString(QChar(0x2026)));
 }
 
 } // namespace core

@@ -43,10 +43,11 @@ NameAndRest splitAtName(const QString& text)
     const qsizetype comma = head.lastIndexOf(QLatin1Char(','));
     if (comma < 0)
         return {head, tail};
-    return {head.left(comma), head.mid(comma) + tail};
+    const QString initials = head.mid(comma);
+    return {head.left(comma), (initials.trimmed() == QStringLiteral(",") ? QString() : initials) + tail};
 }
 
-std::optional<QString> shortenedName(const QString& text, double room, const TextWidth& width)
+std::optional<QString> shortenedName(const QString& text, double room, const TextWidth& width, const QString& mark)
 {
     const QString whole = rightTrimmed(text);
     if (width(whole) <= room)
@@ -54,10 +55,15 @@ std::optional<QString> shortenedName(const QString& text, double room, const Tex
     const NameAndRest parts = splitAtName(whole);
     for (qsizetype k = parts.name.size() - 1; k >= 1; --k) {
         const QString name = cutEnd(parts.name.left(k));
-        if (!name.isEmpty() && width(name + parts.rest) <= room)
-            return name + parts.rest;
+        if (!name.isEmpty() && width(name + mark + parts.rest) <= room)
+            return name + mark + parts.rest;
     }
     return std::nullopt;
+}
+
+QString markedName(const QString& text, double room, const TextWidth& width, const QString& mark)
+{
+    return shortenedName(text, room, width, mark).value_or(mark + splitAtName(text).rest);
 }
 
 QString cutWithin(const QString& text, double room, const TextWidth& width)

@@ -1,4 +1,5 @@
 #include "formgeometry.h"
+#include "core/namefit.h"
 #include <QApplication>
 #include <QEvent>
 #include <QHeaderView>
@@ -6,7 +7,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMdiSubWindow>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
@@ -58,18 +58,6 @@ private:
 const char* const ColumnFitName = "columnFit";
 const char* const NameFitName = "nameFit";
 const char* const NameColumnProperty = "nameColumnGivesWay";
-
-// Where the part of a text that never gives way begins: at its last comma (the initials follow it), or at a
-// target in brackets that ends it; the end of the text when it is all name.
-qsizetype keptFrom(const QString& text)
-{
-    const qsizetype komma = text.lastIndexOf(QLatin1Char(','));
-    if (komma > 0)
-        return komma;
-    static const QRegularExpression doel(QStringLiteral("\\s*\\(\\d+\\)\\s*$"));
-    const QRegularExpressionMatch m = doel.match(text);
-    return m.hasMatch() && m.capturedStart() > 0 ? m.capturedStart() : text.size();
-}
 
 // The room a cell's text has inside the style's margins.
 qreal textRoom(const QStyleOptionViewItem& o)
@@ -301,22 +289,14 @@ QString ElideNamePart(const QString& text, const QFontMetricsF& fm, qreal width)
 {
     if (fm.horizontalAdvance(text) <= width)
         return text;
-    const qsizetype k = keptFrom(text);
-    const QString kept = text.mid(k);
-    // Letter by letter where a kerned ending would not quite fit.
-    for (qreal room = width - fm.horizontalAdvance(kept);; room -= 1) {
-        QString naam = fm.elidedText(text.left(k), Qt::ElideRight, qMax<qreal>(0, room));
-        if (naam.isEmpty())
-            naam = QString(QChar(0x2026));
-        if (fm.horizontalAdvance(naam + kept) <= width || naam.size() <= 1)
-            return naam + kept;
-    }
+    return core::markedName(text, width, [&fm](const QString& t) { return fm.horizontalAdvance(t); },
+                            QString(QChar(0x2026)));
 }
 
 qreal KeptPartWidth(const QString& text, const QFontMetricsF& fm)
 {
-    const qsizetype k = keptFrom(text);
-    return fm.horizontalAdvance(text.left(qMin<qsizetype>(k, 3)) + QChar(0x2026) + text.mid(k));
+    const core::NameAndRest parts = core::splitAtName(text);
+    return fm.horizontalAdvance(parts.name.left(3) + QChar(0x2026) + parts.rest);
 }
 
 int CaptionWidth(const QWidget* window)
