@@ -124,7 +124,7 @@ private slots:
             QString reden;
             const QString naam = name == ClubnaamFileName ? readOrCreateClubnaam(path, &reden) : QString();
             const bool ok = name == IniFileName     ? writeIni(path, {"/map/", "Oud_ST003.stt"}, &reden)
-                            : name == ZoomFileName ? replaceFoundFile(path, zoomFileBytes(1), &reden)
+                            : name == ZoomFileName ? replaceFile(path, zoomFileBytes(1), &reden)
                                                    : reden.isEmpty();
             QCOMPARE(std::pair(ok, reden), std::pair(why.isEmpty(), why.isEmpty() ? QString() : name + why));
             QCOMPARE(naam, name == ClubnaamFileName ? DefaultClubnaam : QString());

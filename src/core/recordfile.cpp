@@ -203,11 +203,17 @@ ReadSeam& readSeam()
     return seam;
 }
 
-bool isPlainFile(const QString& path)
+namespace {
+std::optional<qint64> plainFileSize(const QString& path)
 {
     struct stat st {};
-    return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &st) == 0 && S_ISREG(st.st_mode);
+    if (path.isEmpty() || ::stat(encoded(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return qint64(st.st_size);
 }
+} // namespace
+
+bool isPlainFile(const QString& path) { return plainFileSize(path).has_value(); }
 
 bool openPlainFile(QFile& f, const QString& path)
 {
@@ -230,10 +236,8 @@ bool openPlainFile(QFile& f, const QString& path)
 
 qint64 recordCount(const QString& path, int length)
 {
-    struct stat st {};
-    if (length <= 0 || path.isEmpty() || ::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
-        return 0;
-    return qint64(st.st_size) / length;
+    const std::optional<qint64> size = length > 0 ? plainFileSize(path) : std::nullopt;
+    return size ? *size / length : 0;
 }
 
 bool readFileBytes(const QString& path, QByteArray* out)
@@ -283,8 +287,12 @@ bool putRecordBytes(const QString& path, qint64 k, const QByteArray& bytes, int 
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* why)
 {
     const QString target = replacedFile(path);
-    struct stat old = {};
+    struct stat old = {}, named = {};
     const bool exists = ::stat(encoded(target).constData(), &old) == 0;
+    // Through a link the new file would take the place of what it leads to,
+    // a device among them; something odd in the file's own place is replaced.
+    if (exists && !S_ISREG(old.st_mode) && ::lstat(encoded(path).constData(), &named) == 0 && S_ISLNK(named.st_mode))
+        return fail(why, QFileInfo(path).fileName() + QStringLiteral(" is geen gewoon bestand."));
     if (exists && S_ISDIR(old.st_mode))
         return fail(why, systemText(EISDIR));
     // A file made read-only is not replaced behind its back.
@@ -298,17 +306,6 @@ bool replaceFile(const QString& path, const QByteArray& bytes, QString* why)
         return fail(why, f.errorString());
     // The rename is a change of its own: a stop right before it leaves the old file.
     return writeOut(f, bytes, why) && nextStep(why) && r.commit(why);
-}
-
-bool replaceFoundFile(const QString& path, const QByteArray& bytes, QString* why)
-{
-    // The new file would take the place of what the link leads to: a device among them.
-    struct stat st {};
-    const QByteArray name = QFile::encodeName(path);
-    if (::lstat(name.constData(), &st) == 0 && S_ISLNK(st.st_mode) && ::stat(name.constData(), &st) == 0
-        && !S_ISREG(st.st_mode))
-        return fail(why, QFileInfo(path).fileName() + QStringLiteral(" is geen gewoon bestand."));
-    return replaceFile(path, bytes, why);
 }
 
 void removeUnfinishedReplacements(const QString& folder, const QStringList& names)

@@ -64,13 +64,9 @@ bool putRecordBytes(const QString& path, qint64 k, const QByteArray& bytes, int 
 // Replaces the whole file by the given bytes in one step: a new file is
 // written aside, pushed to the disk and renamed over the old one only once
 // it is complete. It keeps the old file's permissions; a file that cannot be
-// written is not replaced.
+// written is not replaced, nor a link that leads to something other than a
+// plain file (a device, a FIFO, a folder): `why` names the file then.
 bool replaceFile(const QString& path, const QByteArray& bytes, QString* why = nullptr);
-// replaceFile for the program's own small files, whose place may hold
-// anything: a link there that leads to something other than a plain file (a
-// device, a FIFO, a socket, a folder) is not written through; `why` names
-// the file then.
-bool replaceFoundFile(const QString& path, const QByteArray& bytes, QString* why = nullptr);
 // Removes what replaceFile can leave of these files in a folder when the
 // program is ended right before its rename: a plain file named "." + the
 // name + ".~stootplanner-" + six letters and digits. Nothing else is touched.

@@ -65,7 +65,7 @@ std::optional<LastTournament> readIni(const QString& iniPath)
 bool writeIni(const QString& iniPath, const LastTournament& last, QString* why)
 {
     QByteArray b = toCp1252(last.map) + "\r\n" + toCp1252(last.bestand) + "\r\n";
-    return replaceFoundFile(iniPath, b, why);
+    return replaceFile(iniPath, b, why);
 }
 
 QString readOrCreateClubnaam(const QString& path, QString* why)
@@ -80,7 +80,7 @@ bool writeClubnaam(const QString& path, const QString& naam, QString* why)
 {
     ClubnaamRec c;
     c.naam = naam;
-    return replaceFoundFile(path, c.toBytes(), why);
+    return replaceFile(path, c.toBytes(), why);
 }
 
 std::optional<ToernooiRec> readToernooi(const QString& path)

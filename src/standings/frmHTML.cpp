@@ -176,7 +176,7 @@ void frmHTML::WriteStandingsHtml()
     in.matchpunten = modStand::MatchpuntenModus;
     in.rijen = m_rijen;
     QString why;
-    if (!core::replaceFoundFile(ScratchPath(), core::htmlPageBytes(in), &why)) {
+    if (!core::replaceFile(ScratchPath(), core::htmlPageBytes(in), &why)) {
         platform::MsgBox(QStringLiteral("HTML-code kan niet worden aangemaakt!\r\n") + why, platform::vbCritical,
                          MeldingTitel);
         return;

@@ -44,7 +44,7 @@ void writeZoomFile(int index)
     if (core::zoomFileHolds(zoomPath(), index))
         return;
     QString why;
-    if (!core::replaceFoundFile(zoomPath(), core::zoomFileBytes(index), &why))
+    if (!core::replaceFile(zoomPath(), core::zoomFileBytes(index), &why))
         platform::MsgBox(QStringLiteral("De lettergrootte kon niet worden bewaard in ") + core::ZoomFileName
                              + QStringLiteral(" !\r\n") + why,
                          platform::vbExclamation, MeldingTitel);
